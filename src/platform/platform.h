@@ -1,0 +1,118 @@
+#pragma once
+// The platform: the one window with its 800 x 600 canvas, the screens on it,
+// event dispatch, cursor, display mode, and the services (clock, message box,
+// audio). The game reaches the windowing system only through this.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/screen.h"
+#include "platform/surface.h"
+
+namespace sd::platform {
+
+struct PlatformOptions {
+    // Headless: SDL's dummy video and audio drivers, no window is shown; the
+    // canvas can still be composited and read back.
+    bool headless = false;
+    std::string title = "Sternenduell";
+    // Services; null means the platform's own (real clock, SDL message box,
+    // SDL_mixer audio). Not owned.
+    Clock* clock = nullptr;
+    MessageBox* messageBox = nullptr;
+    AudioPlayer* audio = nullptr;
+};
+
+struct DisplayModeInfo {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    int refreshRate = 0;
+};
+
+class Platform {
+public:
+    static constexpr int kCanvasWidth = 800;
+    static constexpr int kCanvasHeight = 600;
+
+    explicit Platform(const PlatformOptions& options = {});
+    ~Platform();
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+
+    // Directory of the executable, without a trailing separator.
+    static std::string programDirectory();
+
+    Clock& clock();
+    MessageBox& messageBox();
+    AudioPlayer& audio();
+
+    // --- screens ---
+    Screen& createScreen(const std::string& name, int width = kCanvasWidth, int height = kCanvasHeight);
+    void showScreen(Screen& s);  // modeless; on top of the screens already shown
+    void hideScreen(Screen& s);
+    // Hidden at once, no handler of it runs any more; freed at the next safe
+    // point (when no handler of it is running).
+    void closeScreen(Screen& s);
+    // Shows s and runs a nested event loop until s is closed or hidden; other
+    // screens get no input meanwhile.
+    void runModal(Screen& s);
+    bool anyScreenVisible() const;
+    // Termination: every screen is asked to close (onCloseRequest) and
+    // quitRequested() becomes true.
+    void requestQuit();
+    bool quitRequested() const;
+
+    // --- events ---
+    // Dispatches every queued event to the handlers (which may run nested loops
+    // themselves), presents the canvas if anything changed, and returns.
+    void processPendingEvents();
+    // Blocks until an event arrives or timeoutMs pass (negative: no limit), then
+    // processes what is pending. Under the virtual clock an empty queue advances
+    // the clock by the timeout instead of blocking.
+    void waitEvents(int timeoutMs);
+    // Composites the visible screens and presents the canvas now.
+    void refresh();
+
+    // --- cursor ---
+    // Program-wide pointer from a .ico file; on failure the pointer stays as it
+    // was and error names the file.
+    bool setCursorFromIco(const std::string& path, std::string* error = nullptr);
+    void setSystemCursor();
+
+    // --- display mode ---
+    DisplayModeInfo currentDisplayMode();
+    bool displayOffers(int width, int height);
+    // Fullscreen in width x height where the display offers it, else fullscreen
+    // on the desktop with the scaled canvas. False when neither worked.
+    bool enterFullscreen(int width, int height);
+    // Back to the desktop mode and a window.
+    bool leaveFullscreen();
+
+    // --- for tests and reviewers ---
+    // The composited canvas as it would be presented.
+    Surface snapshot();
+    // Queue synthetic input at canvas coordinates (fractional pixels); handled
+    // by the next processPendingEvents()/waitEvents() like real input.
+    void injectMouseMove(double x, double y);
+    void injectMouseDown(double x, double y, int button = 1);
+    void injectMouseUp(double x, double y, int button = 1);
+    void injectClick(double x, double y, int button = 1);  // down and up
+    void injectCloseRequest();
+    // Called whenever an event loop finds the queue empty (headless runs): a
+    // test uses it to answer a modal screen. Under the virtual clock a loop that
+    // stays idle for an hour of virtual time aborts the test instead of hanging.
+    void setIdleHook(std::function<void()> hook);
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace sd::platform

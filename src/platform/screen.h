@@ -1,0 +1,59 @@
+#pragma once
+// A screen: an ordered list of elements over a background. All screens share
+// the one 800 x 600 canvas; later elements lie on top of earlier ones.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/element.h"
+
+namespace sd::platform {
+
+class Screen {
+public:
+    Screen(std::string name, int width, int height);
+
+    const std::string& name() const { return name_; }
+    Element& addPanel(const std::string& name, int index = -1);
+    Element& addLabel(const std::string& name, int index = -1);
+    // The element with that name and index; null when there is none.
+    Element* find(const std::string& name, int index = -1);
+    const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
+    void bringToFront(Element& e);
+
+    // Place of the screen on the canvas (the exit screen is centred over the game).
+    void setBounds(int left, int top, int width, int height);
+    void centreOnCanvas(int canvasWidth = 800, int canvasHeight = 600);
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    void setBackground(Color c) { background_ = c; }
+    Color background() const { return background_; }
+    void setCaption(const std::string& c) { caption_ = c; }  // drawn as a title bar over a dialog
+    const std::string& caption() const { return caption_; }
+
+    bool visible() const { return visible_; }
+    bool closed() const { return closed_; }
+
+    // Pointer over the screen where no visible element lies (screen coordinates).
+    MoveHandler onMouseMove;
+    ButtonHandler onMouseUp;
+    // The window's close command (or the program's termination) asks this screen
+    // to close; unset means it is simply closed.
+    std::function<void()> onCloseRequest;
+
+private:
+    friend class Platform;
+    std::string name_;
+    std::vector<std::unique_ptr<Element>> elements_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Color background_{};
+    std::string caption_;
+    bool visible_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace sd::platform
