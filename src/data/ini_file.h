@@ -5,6 +5,7 @@
 // them, a value is cut after 254 characters, and anything missing is the empty text.
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace sd {
 
@@ -13,6 +14,9 @@ public:
     // Reads and parses the file; a missing or unreadable file gives an empty
     // IniFile whose exists() is false. Never throws for bad content.
     static IniFile load(const std::string& path);
+    // Parses text that was read already (the file's whole content); exists()
+    // is true. The same rules as load().
+    static IniFile parse(std::string_view text);
     bool exists() const { return exists_; }
     // The value of key in section, as described above; empty when missing.
     std::string value(const std::string& section, const std::string& key) const;
@@ -22,6 +26,10 @@ private:
     std::shared_ptr<const Data> data_;
     bool exists_ = false;
 };
+
+// Longest value a lookup gives: the reading buffer holds 255 characters
+// including the end mark.
+inline constexpr size_t kIniValueMax = 254;
 
 // The value of key in section of the INI file at path; empty when there is none.
 // Never fails and never writes the file.

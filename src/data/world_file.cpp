@@ -1,0 +1,223 @@
+// worlds.dat: board geometry, rule constants, the things and the worlds.
+//
+// The file is read once into memory and checked before the model is replaced.
+// A world the game could not play safely is refused with one message (the
+// first problem found) and the model gets a small empty world instead:
+//  - numbers that are not numbers, or that do not fit 16 bits;
+//  - fewer than one column or row, cells smaller than one pixel, movement
+//    that costs no energy, a negative thing count;
+//  - a board that does not fit the screen (see BoardFitsScreen);
+//  - a thing in a cell outside the cell map, or a number that names no thing
+//    or has no image.
+#include "data/world_file.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "data/context.h"
+#include "data/data_file_check.h"
+#include "data/ini_file.h"
+#include "data/number_text.h"
+#include "data/rounding.h"
+#include "data/show_error.h"
+
+namespace sd {
+
+namespace {
+
+constexpr const char* kFile = "worlds.dat";
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kBoardLeft = 15;  // the board surface's left edge on the screen
+constexpr int kBoardTop = 0;
+constexpr int kLastImage = 27;  // the thing image strip has cells 1 to 27
+constexpr int kRowKeys = 7;     // a world always gives its rows as keys "1" to "7"
+
+// The rule constants when the file does not give them.
+void SetDefaultRules(WorldRecord& w) {
+    w.EnergiePoints = 50;
+    w.HitPoints1 = 20;
+    w.HitPoints2 = 40;
+}
+
+// What a missing file leaves: every Raster value 0, the default rules, no
+// things and a cell map of the single cell (0, 0).
+WorldRecord MissingFileWorld() {
+    WorldRecord w;
+    SetDefaultRules(w);
+    w.Things.resize(1);
+    w.CellMap.reset(0, 0);
+    return w;
+}
+
+// What a refused file leaves: one empty cell that every part can draw, pick
+// and compute with.
+WorldRecord SafeEmptyWorld() {
+    WorldRecord w;
+    w.Raster_width = 60;
+    w.Raster_height = 60;
+    w.Raster_max_x = 1;
+    w.Raster_max_y = 1;
+    SetDefaultRules(w);
+    w.Things.resize(1);
+    w.CellMap.reset(1, 1);
+    return w;
+}
+
+struct GlobalTexts {
+    std::string x, y, maxX, maxY, width, height, energie;
+};
+
+void ReadGlobal(const IniFile& ini, WorldRecord& w, GlobalTexts& t, DataFileCheck& check) {
+    const char* s = "Global";
+    w.Raster_x = check.integerText(ini, s, "Raster_x", 0, &t.x);
+    w.Raster_y = check.integerText(ini, s, "Raster_y", 0, &t.y);
+    w.Raster_max_x = check.integerText(ini, s, "Raster_max_x", 0, &t.maxX);
+    w.Raster_max_y = check.integerText(ini, s, "Raster_max_y", 0, &t.maxY);
+    w.Raster_width = check.integerText(ini, s, "Raster_width", 0, &t.width);
+    w.Raster_height = check.integerText(ini, s, "Raster_height", 0, &t.height);
+    w.EnergiePoints = check.integerText(ini, s, "EnergiePoints", 50, &t.energie);
+    w.HitPoints1 = check.integerText(ini, s, "HitPoints1", 20);
+    w.HitPoints2 = check.integerText(ini, s, "HitPoints2", 40);
+}
+
+// The board surface sits at (kBoardLeft, kBoardTop) and is
+// Raster_width * Raster_max_x + 1 by Raster_height * Raster_max_y + 1 pixels;
+// its cells start at (Raster_x, Raster_y) on it. The board fits when the
+// offsets are not negative and the cells with their offsets end on the screen:
+//   kBoardLeft + Raster_x + Raster_width * Raster_max_x + 1 <= 800
+//   kBoardTop + Raster_y + Raster_height * Raster_max_y + 1 <= 600
+// With that every pixel position of a cell, even of the extra column and row
+// of the cell map, stays well inside 16 bits.
+void BoardFitsScreen(const WorldRecord& w, const GlobalTexts& t, DataFileCheck& check) {
+    const char* s = "Global";
+    if (w.Raster_max_x < 1) return check.fail(s, "Raster_max_x", t.maxX, "muss mindestens 1 sein");
+    if (w.Raster_max_y < 1) return check.fail(s, "Raster_max_y", t.maxY, "muss mindestens 1 sein");
+    if (w.Raster_width < 1) return check.fail(s, "Raster_width", t.width, "muss mindestens 1 sein");
+    if (w.Raster_height < 1) return check.fail(s, "Raster_height", t.height, "muss mindestens 1 sein");
+    if (w.EnergiePoints <= 0) return check.fail(s, "EnergiePoints", t.energie, "muss gr\xF6\xDF" "er als 0 sein");
+    if (w.Raster_x < 0) return check.fail(s, "Raster_x", t.x, kNegative);
+    if (w.Raster_y < 0) return check.fail(s, "Raster_y", t.y, kNegative);
+
+    const long right = kBoardLeft + long{w.Raster_x} + long{w.Raster_width} * w.Raster_max_x + 1;
+    if (right > kScreenWidth) {
+        return check.fail(std::string(kFile) + ", [Global] Raster_x = \"" + t.x + "\", Raster_width = \"" + t.width +
+                          "\", Raster_max_x = \"" + t.maxX + "\": das Spielfeld reicht bis x = " +
+                          std::to_string(right) + " und passt nicht auf den 800 Pixel breiten Bildschirm");
+    }
+    const long bottom = kBoardTop + long{w.Raster_y} + long{w.Raster_height} * w.Raster_max_y + 1;
+    if (bottom > kScreenHeight) {
+        return check.fail(std::string(kFile) + ", [Global] Raster_y = \"" + t.y + "\", Raster_height = \"" +
+                          t.height + "\", Raster_max_y = \"" + t.maxY + "\": das Spielfeld reicht bis y = " +
+                          std::to_string(bottom) + " und passt nicht auf den 600 Pixel hohen Bildschirm");
+    }
+}
+
+void ReadThingCounter(const IniFile& ini, WorldRecord& w, DataFileCheck& check) {
+    std::string text;
+    w.Thing_counter = check.integerText(ini, "Thing_Type", "Thing_counter", 0, &text);
+    if (w.Thing_counter < 0) {
+        check.fail("Thing_Type", "Thing_counter", text, kNegative);
+        w.Thing_counter = 0;
+    }
+}
+
+// Things 1 to Thing_counter; entry 0 stays all zero and empty.
+void ReadThings(const IniFile& ini, WorldRecord& w, DataFileCheck& check) {
+    const char* s = "Thing_Type";
+    w.Things.assign(static_cast<size_t>(w.Thing_counter) + 1, Thing{});
+    for (int n = 1; n <= w.Thing_counter && !check.failed(); ++n) {
+        Thing& t = w.Things[static_cast<size_t>(n)];
+        const std::string p = std::to_string(n);
+        t.Text = ini.value(s, p + "_Text");
+        const std::string energie = p + "_Energie", plasma = p + "_Plasma", schild = p + "_Schild";
+        const std::string besitzer = p + "_Besitzer";
+        t.Energie = check.numberText16(ini.value(s, energie), s, energie);
+        t.Plasma = check.numberText16(ini.value(s, plasma), s, plasma);
+        t.Schild = check.numberText16(ini.value(s, schild), s, schild);
+        t.Grav = NumberTextValue(ini.value(s, p + "_Grav"));
+        t.Besitzer = check.numberText16(ini.value(s, besitzer), s, besitzer);
+        // The remark ends at its first empty or missing line.
+        for (int k = 1;; ++k) {
+            const std::string line = ini.value(s, p + "_Bemerkung" + std::to_string(k));
+            if (line.empty()) break;
+            t.Bemerkung += line;
+            t.Bemerkung += '\r';
+        }
+    }
+}
+
+// One row text: tokens split at every single blank, token j is column j.
+void ReadRow(std::string_view text, const std::string& section, const std::string& key, int y, WorldRecord& w,
+             DataFileCheck& check) {
+    int x = 0;
+    while (!check.failed()) {
+        const size_t blank = text.find(' ');
+        const std::string_view token = text.substr(0, blank);
+        const double v = NumberTextValue(token);
+        // A positive token below one half rounds to 0 and leaves the cell empty.
+        const double r = v > 0 ? RoundEven(v) : 0.0;
+        if (r >= 1) {
+            const std::string column = "in Spalte " + std::to_string(x) + ": ";
+            if (r > 32767) {
+                check.fail(section, key, token, column + std::string(kOutside16Bits));
+            } else if (x > w.Raster_max_x) {
+                check.fail(section, key, token,
+                           column + "au\xDF" "erhalb des Rasters (Raster_max_x = " + std::to_string(w.Raster_max_x) + ")");
+            } else if (y > w.Raster_max_y) {
+                check.fail(section, key, token,
+                           "in Zeile " + std::to_string(y) + ": au\xDF" "erhalb des Rasters (Raster_max_y = " +
+                               std::to_string(w.Raster_max_y) + ")");
+            } else if (r > w.Thing_counter) {
+                check.fail(section, key, token,
+                           column + "dieses Ding gibt es nicht (Thing_counter = " + std::to_string(w.Thing_counter) +
+                               ")");
+            } else if (r > kLastImage) {
+                check.fail(section, key, token, column + "f\xFC" "r dieses Ding gibt es kein Bild (h\xF6" "chstens 27)");
+            } else {
+                w.CellMap.set(x, y, static_cast<int16_t>(r));
+            }
+        }
+        if (blank == std::string_view::npos) break;
+        text.remove_prefix(blank + 1);
+        ++x;
+    }
+}
+
+}  // namespace
+
+bool LoadWorld(Context& ctx, int16_t worldNumber) {
+    const IniFile ini = IniFile::load(ctx.path(kFile));
+    if (!ini.exists()) {
+        ShowError(ctx, "DAT-Dateien nicht vorhanden!", true);
+        ctx.World = MissingFileWorld();
+        return false;
+    }
+
+    WorldRecord w;
+    GlobalTexts texts;
+    DataFileCheck check(kFile);
+    ReadGlobal(ini, w, texts, check);
+    if (!check.failed()) BoardFitsScreen(w, texts, check);
+    if (!check.failed()) ReadThingCounter(ini, w, check);
+    if (!check.failed()) ReadThings(ini, w, check);
+    if (!check.failed()) {
+        w.CellMap.reset(w.Raster_max_x, w.Raster_max_y);
+        const std::string section = "World" + std::to_string(worldNumber);
+        for (int r = 1; r <= kRowKeys && !check.failed(); ++r) {
+            const std::string key = std::to_string(r);
+            ReadRow(ini.value(section, key), section, key, r - 1, w, check);
+        }
+    }
+
+    if (check.failed()) {
+        ShowError(ctx, check.problem(), true);
+        ctx.World = SafeEmptyWorld();
+        return false;
+    }
+    ctx.World = std::move(w);
+    return true;
+}
+
+}  // namespace sd
