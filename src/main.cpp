@@ -1,0 +1,47 @@
+// Sternenduell: builds the run's context, starts the title screen and keeps
+// the event loop going until the program ends.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "data/context.h"
+#include "platform/platform.h"
+#include "shell/command_line.h"
+#include "shell/title_screen.h"
+
+int main(int argc, char** argv) {
+    try {
+        sd::platform::Platform platform;
+        sd::Context ctx;
+        ctx.programDir = sd::platform::Platform::programDirectory();
+        ctx.platform = &platform;
+        ctx.clock = &platform.clock();
+        ctx.messageBox = &platform.messageBox();
+        ctx.commandLine = sd::JoinCommandLine(argc, argv);
+
+        sd::FrmStartup title(ctx);
+        if (!title.Load()) return 1;
+
+        // Start-up measurement: report when the title screen is up, then leave.
+        if (std::getenv("SD_STARTUP_PROBE")) {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::fprintf(stderr, "SD_STARTUP_PROBE %lld\n",
+                         static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+            title.Unload();
+            return 0;
+        }
+
+        while (!title.Ended()) {
+            platform.waitEvents(500);
+            // Between two waits no handler runs: a safe point to free closed games.
+            title.CollectClosedGames();
+            // The window was closed while a game ran, or no screen is left.
+            if (platform.quitRequested() || !platform.anyScreenVisible()) title.Unload();
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "sternenduell: %s\n", e.what());
+        return 1;
+    }
+}

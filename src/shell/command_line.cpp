@@ -1,0 +1,38 @@
+#include "shell/command_line.h"
+
+#include <cctype>
+
+#include "data/context.h"
+#include "shell/display_mode.h"
+
+namespace sd {
+
+namespace {
+
+std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+bool CommandLineHas(const Context& ctx, const std::string& upperSwitch) {
+    return UpperCase(ctx.commandLine).find(upperSwitch) != std::string::npos;
+}
+
+void ParseCommandLine(Context& ctx) {
+    ctx.SoundOn = !CommandLineHas(ctx, "-NOSOUND");
+    // The result does not matter: the game runs in whatever mode the display has.
+    if (!CommandLineHas(ctx, "-NOSCREEN")) SetDisplayMode(ctx, 800, 600, true);
+}
+
+std::string JoinCommandLine(int argc, const char* const* argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) line += ' ';
+        line += argv[i];
+    }
+    return line;
+}
+
+}  // namespace sd

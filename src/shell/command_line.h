@@ -1,0 +1,20 @@
+#pragma once
+// The command line: two switches, found anywhere in the upper-cased text.
+#include <string>
+
+namespace sd {
+struct Context;
+
+// True when the switch (given in upper case, e.g. "-NOSOUND") stands anywhere in
+// the upper-cased command line; a word that merely contains it counts too.
+bool CommandLineHas(const Context& ctx, const std::string& upperSwitch);
+
+// Sets SoundOn from "-NOSOUND" and, unless "-NOSCREEN" is given, switches the
+// display to 800 x 600 for the run.
+void ParseCommandLine(Context& ctx);
+
+// The program's arguments (without the program name) joined by single blanks:
+// the whole command line as one text.
+std::string JoinCommandLine(int argc, const char* const* argv);
+
+}  // namespace sd

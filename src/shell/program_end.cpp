@@ -1,0 +1,21 @@
+#include "shell/program_end.h"
+
+#include "data/context.h"
+#include "platform/platform.h"
+#include "play/cursor.h"
+#include "shell/command_line.h"
+#include "shell/display_mode.h"
+
+namespace sd {
+
+void EndProgram(Context& ctx) {
+    if (ctx.platform) {
+        ctx.platform->setSystemCursor();
+        ctx.platform->processPendingEvents();
+    }
+    // -1 makes a later SetMouseCursor(1) load the game's cursor again.
+    SetMouseCursor(ctx, -1);
+    if (!CommandLineHas(ctx, "-NOSCREEN")) RestoreDisplayMode(ctx);
+}
+
+}  // namespace sd

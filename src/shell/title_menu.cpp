@@ -1,0 +1,46 @@
+#include "shell/title_menu.h"
+
+#include <string>
+
+#include "data/context.h"
+#include "platform/element.h"
+#include "platform/message_box.h"
+#include "platform/surface.h"
+
+namespace sd {
+
+using platform::Element;
+
+void Highlight(Context& ctx, const MenuLabels& labels, int16_t index) {
+    if (index == ctx.HighlightedButton) return;
+    for (Element* label : labels) {
+        if (label) label->setTextColor(kLabelNormal);
+    }
+    if (index >= 0 && index < kMenuLabelCount && labels[index]) labels[index]->setTextColor(kLabelHighlighted);
+    ctx.HighlightedButton = index;
+}
+
+bool ShowInfoPanel(Context& ctx, Element& panel) {
+    constexpr double cx = 800 / 2;
+    constexpr double cy = 600 / 2;
+
+    std::string error;
+    platform::Surface picture = platform::Surface::loadBmp(ctx.path("fx/info.bmp"), &error);
+    if (picture.empty()) {
+        panel.setVisible(false);
+        if (ctx.messageBox) ctx.messageBox->showError("Error", "Informationsbild fehlt: " + error);
+        return false;
+    }
+    panel.setAutoSize(true);
+    panel.setPicture(picture);
+    panel.setPosition(cx - panel.width() / 2.0, cy - panel.height() / 2.0);
+
+    const std::string version = "V " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+                                std::to_string(kVersionRevision);
+    const int y = panel.height() - panel.font().textHeight("V") - 6;
+    panel.canvas().drawText(panel.font(), 10, y, version, panel.textColor());
+    panel.setVisible(true);
+    return true;
+}
+
+}  // namespace sd

@@ -1,0 +1,216 @@
+#include "shell/title_screen.h"
+
+#include <cstdio>
+#include <string>
+
+#include "data/context.h"
+#include "data/ini_file.h"
+#include "platform/clock.h"
+#include "platform/element.h"
+#include "platform/font.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/screen.h"
+#include "platform/surface.h"
+#include "play/cursor.h"
+#include "play/game_screen.h"
+#include "shell/command_line.h"
+#include "shell/program_end.h"
+#include "shell/sound.h"
+#include "shell/speed_check.h"
+
+namespace sd {
+
+using platform::Color;
+using platform::Element;
+using platform::Font;
+
+namespace {
+
+constexpr int kTitleWidth = 800;
+constexpr int kTitleHeight = 600;
+constexpr int kLabelWidth = 241;
+constexpr int kLabelHeight = 46;
+constexpr int kBoxWidth = 101;
+constexpr int kBoxHeight = 71;
+constexpr double kSmallFontPoints = 7.8;
+const char* const kCaptions[kMenuLabelCount] = {"Spiel starten", "Information", "Beenden"};
+
+}  // namespace
+
+FrmStartup::FrmStartup(Context& ctx) : ctx_(ctx) {
+    screen_ = &ctx_.platform->createScreen("FrmStartup", kTitleWidth, kTitleHeight);
+    screen_->setBackground(Color{0, 0, 0});
+    // The window's close command ends the program like "Beenden".
+    screen_->onCloseRequest = [this] { Unload(); };
+    BuildElements();
+    ctx_.showTitleScreen = [this] { ShowTitleScreen(); };
+}
+
+FrmStartup::~FrmStartup() {
+    ctx_.showTitleScreen = nullptr;
+    game_.reset();
+    finishedGames_.clear();
+    if (!ended_ && screen_) ctx_.platform->closeScreen(*screen_);
+}
+
+// The elements in drawing order: the hidden picture holder, the title panel,
+// the menu labels and previews on it, the information panel on top.
+void FrmStartup::BuildElements() {
+    picAll_ = &screen_->addPanel("PicAll");
+    picAll_->setVisible(false);
+
+    picBack_ = &screen_->addPanel("PicBack");
+    picBack_->setAutoSize(false);
+    picBack_->setSize(321, 216);  // its size until the start sequence lays it out
+    picBack_->setBackground(Color{0, 0, 0});
+    picBack_->onMouseMove = [this](double, double, int) { TitlePanelMouseMove(); };
+
+    for (int k = 0; k < kMenuLabelCount; ++k) {
+        Element& label = screen_->addLabel("LblButton", k);
+        label.onMouseMove = [this](double, double, int index) { LabelMouseMove(index); };
+        label.onClick = [this](int index) { LabelClick(index); };
+        lblButton_[k] = &label;
+    }
+
+    for (int n = 0; n < kPreviewCount; ++n) {
+        Element& box = screen_->addPanel("PicWorld", n);
+        box.onClick = [this](int index) { WorldBoxClick(index); };
+        picWorld_[n] = &box;
+    }
+
+    picInfo_ = &screen_->addPanel("PicInfo");
+    picInfo_->setVisible(false);
+    picInfo_->setFont(Font::open("Arial", kSmallFontPoints));
+    picInfo_->setTextColor(Color{128, 128, 0});
+    picInfo_->onClick = [this](int) { InfoPanelClick(); };
+}
+
+bool FrmStartup::Load() {
+    ParseCommandLine(ctx_);
+    LoadSoundNames(ctx_);
+    if (!LoadTitlePicture()) {
+        Unload();
+        return false;
+    }
+    // Measured while the title panel is still small and the screen hidden.
+    ctx_.GameState.SpeedDelay = CheckSpeed(ctx_, *picBack_, picAll_->picture());
+    SetMouseCursor(ctx_, 1);
+    LayOutTitlePanel();
+    LayOutMenu();
+    LayOutPreviews();
+    WorldBoxClick(0);
+    Highlight(-1);
+    ctx_.platform->showScreen(*screen_);
+    ctx_.platform->processPendingEvents();
+    return true;
+}
+
+bool FrmStartup::LoadTitlePicture() {
+    const std::string path = ctx_.path("fx/main.bmp");
+    std::string error;
+    platform::Surface picture = platform::Surface::loadBmp(path, &error);
+    if (picture.empty()) {
+        const std::string message = "Das Titelbild kann nicht geladen werden: " + (error.empty() ? path : error);
+        std::fprintf(stderr, "sternenduell: %s\n", message.c_str());
+        if (ctx_.messageBox) ctx_.messageBox->showError("Error", message);
+        return false;
+    }
+    picAll_->setAutoSize(true);
+    picAll_->setPicture(picture);
+    return true;
+}
+
+void FrmStartup::LayOutTitlePanel() {
+    picBack_->setPosition(0, 0);
+    picBack_->setSize(kTitleWidth, kTitleHeight);
+    picBack_->setPicture(picAll_->picture());
+}
+
+void FrmStartup::LayOutMenu() {
+    const double top = kTitleHeight - kLabelHeight - 20;
+    const double lefts[kMenuLabelCount] = {0, kTitleWidth / 2.0 - kLabelWidth / 2.0, double(kTitleWidth - kLabelWidth)};
+    for (int k = 0; k < kMenuLabelCount; ++k) {
+        Element& label = *lblButton_[k];
+        label.setFont(Font::open("Arial", 18, true));
+        label.setSize(kLabelWidth, kLabelHeight);
+        label.setPosition(lefts[k], top);
+        label.setText(kCaptions[k]);
+    }
+}
+
+void FrmStartup::LayOutPreviews() {
+    const IniFile worlds = IniFile::load(ctx_.path("worlds.dat"));
+    const int top = kTitleHeight / 2 - 10;
+    for (int n = 0; n < kPreviewCount; ++n) {
+        Element& box = *picWorld_[n];
+        box.setAutoSize(false);
+        box.setBorder(true);
+        box.setSize(kBoxWidth, kBoxHeight);
+        box.setFont(Font::open("Arial", kSmallFontPoints));
+        box.setPosition(60 + 140 * (n % 5), n >= 5 ? top + kBoxHeight + 40 : top);
+        box.setBackground(Color{0, 0, 0});
+        box.clear();
+        box.tag = "0";
+        box.setVisible(true);
+        PreviewWorld(worlds, static_cast<int16_t>(n), box);
+    }
+}
+
+void FrmStartup::WorldBoxClick(int k) { ClickWorldPreview(ctx_, picWorld_, k); }
+
+void FrmStartup::LabelMouseMove(int k) { Highlight(static_cast<int16_t>(k)); }
+
+void FrmStartup::TitlePanelMouseMove() { Highlight(-1); }
+
+void FrmStartup::Highlight(int16_t index) { sd::Highlight(ctx_, lblButton_, index); }
+
+void FrmStartup::LabelClick(int k) {
+    if (ended_ || k < 0 || k >= kMenuLabelCount) return;
+    picInfo_->setVisible(false);
+    lblButton_[k]->setTextColor(kLabelPressed);
+    ctx_.platform->refresh();
+    PlaySoundEffect(ctx_, 0, 1);
+    // The press stays on screen for a moment; the sound plays on meanwhile.
+    ctx_.clock->sleepMs(400);
+    switch (k) {
+        case 0: StartGame(); break;
+        case 1: ShowInfoPanel(ctx_, *picInfo_); break;
+        case 2: Unload(); break;
+    }
+}
+
+void FrmStartup::InfoPanelClick() {
+    PlaySoundEffect(ctx_, 0, 1);
+    picInfo_->setVisible(false);
+}
+
+void FrmStartup::StartGame() {
+    // A game that ended earlier may still be waiting for the main loop to free it.
+    if (game_) finishedGames_.push_back(std::move(game_));
+    game_ = std::make_unique<FrmMain>(ctx_);
+    game_->Load();
+    ctx_.platform->hideScreen(*screen_);
+    // A game whose start failed (missing data files) has closed again: without
+    // this nothing would be left on the screen.
+    if (game_->IsClosed()) ShowTitleScreen();
+}
+
+void FrmStartup::ShowTitleScreen() {
+    if (ended_) return;
+    ctx_.platform->showScreen(*screen_);
+}
+
+void FrmStartup::CollectClosedGames() {
+    finishedGames_.clear();
+    if (game_ && game_->IsClosed()) game_.reset();
+}
+
+void FrmStartup::Unload() {
+    if (ended_) return;
+    ended_ = true;
+    EndProgram(ctx_);
+    ctx_.platform->closeScreen(*screen_);
+}
+
+}  // namespace sd

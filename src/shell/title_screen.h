@@ -1,0 +1,76 @@
+#pragma once
+// The title screen FrmStartup: the program's start sequence, the world
+// previews, the menu and the program end. It also owns the game screens it
+// opens and frees them once they have closed.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "shell/title_menu.h"
+#include "shell/world_preview.h"
+
+namespace sd {
+struct Context;
+class FrmMain;
+namespace platform {
+class Element;
+class Screen;
+}  // namespace platform
+
+class FrmStartup {
+public:
+    // ctx needs its platform, clock and message box.
+    explicit FrmStartup(Context& ctx);
+    ~FrmStartup();
+    FrmStartup(const FrmStartup&) = delete;
+    FrmStartup& operator=(const FrmStartup&) = delete;
+
+    // The start sequence, ending with the title screen shown. False when the
+    // program cannot run (the problem was reported and the program end has run).
+    bool Load();
+    // The program end; runs once, later calls do nothing.
+    void Unload();
+    bool Ended() const { return ended_; }
+
+    // Frees the game screens that have closed. Call only at a safe point, where
+    // no handler of a game screen is running (the main loop).
+    void CollectClosedGames();
+
+    // Event handlers, public for tests.
+    void WorldBoxClick(int k);
+    void LabelMouseMove(int k);
+    void TitlePanelMouseMove();
+    void Highlight(int16_t index);
+    void LabelClick(int k);
+    void InfoPanelClick();
+
+    platform::Screen& screen() { return *screen_; }
+    platform::Element& titlePanel() { return *picBack_; }
+    platform::Element& worldBox(int n) { return *picWorld_[n]; }
+    platform::Element& menuLabel(int k) { return *lblButton_[k]; }
+    platform::Element& infoPanel() { return *picInfo_; }
+    // The game screen opened last; null before the first game.
+    FrmMain* game() { return game_.get(); }
+
+private:
+    void BuildElements();
+    bool LoadTitlePicture();
+    void LayOutTitlePanel();
+    void LayOutMenu();
+    void LayOutPreviews();
+    void StartGame();
+    void ShowTitleScreen();
+
+    Context& ctx_;
+    platform::Screen* screen_ = nullptr;
+    platform::Element* picAll_ = nullptr;
+    platform::Element* picBack_ = nullptr;
+    platform::Element* picInfo_ = nullptr;
+    MenuLabels lblButton_{};
+    PreviewBoxes picWorld_{};
+    std::unique_ptr<FrmMain> game_;
+    std::vector<std::unique_ptr<FrmMain>> finishedGames_;
+    bool ended_ = false;
+};
+
+}  // namespace sd
