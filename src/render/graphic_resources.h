@@ -1,0 +1,16 @@
+#pragma once
+#include "render/game_graphics.h"
+
+namespace sd {
+struct Context;
+namespace platform {
+class Screen;
+}
+
+// Loads every bitmap of the game screen from fx/, cuts the image strips and
+// places the panels from the raster of the loaded world. A missing or broken
+// bitmap, or a strip whose size does not divide into its cells, is reported
+// through ShowError (fatal: the game screen closes) and false is returned at once.
+bool Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameGraphics& gfx);
+
+}  // namespace sd

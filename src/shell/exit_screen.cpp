@@ -1,0 +1,123 @@
+#include "shell/exit_screen.h"
+
+#include <string>
+
+#include "data/context.h"
+#include "data/show_error.h"
+#include "platform/platform.h"
+#include "play/turn_cycle.h"
+#include "shell/sound.h"
+
+namespace sd {
+
+namespace {
+
+struct ButtonLook {
+    const char* stem;
+    int left;
+    int top;
+};
+constexpr ButtonLook kButtons[2] = {{"fx/butt4", 54, 91}, {"fx/butt5", 54, 135}};
+
+}  // namespace
+
+FrmExit::FrmExit(Context& ctx) : ctx_(ctx), platform_(*ctx.platform) {}
+
+FrmExit::~FrmExit() {
+    if (screen_ != nullptr && !closed_) Close();
+}
+
+void FrmExit::Close() {
+    if (closed_) return;
+    closed_ = true;
+    platform_.closeScreen(*screen_);
+}
+
+bool FrmExit::Load() {
+    screen_ = &platform_.createScreen("FrmExit", kWidth, kHeight);
+    screen_->setCaption("eXIT");
+    screen_->centreOnCanvas();
+    // The window's close command leaves GameOver as it is: back to the game.
+    screen_->onCloseRequest = [this] { Close(); };
+    screen_->onMouseMove = [this](double, double, int) { BackgroundMove(); };
+
+    auto load = [this](const std::string& relative, platform::Element& e) {
+        const std::string file = ctx_.path(relative);
+        platform::Surface picture = platform::Surface::loadBmp(file);
+        if (picture.empty()) {
+            ShowError(ctx_, "Die Grafikdatei \"" + file + "\" fehlt oder ist besch\xE4" "digt.", true);
+            return false;
+        }
+        e.setPicture(picture);
+        return true;
+    };
+
+    platform::Element& back = screen_->addPanel("PicExitBack");
+    back.onMouseMove = [this](double, double, int) { BackgroundMove(); };
+    bool ok = load("fx/screen2.bmp", back);
+    back.setPosition(0, 0);
+
+    for (int k = 0; ok && k < 2; ++k) {
+        PicBtNormal[k] = &screen_->addPanel("PicBtNormal", k);
+        PicBtOver[k] = &screen_->addPanel("PicBtOver", k);
+        PicBtClick[k] = &screen_->addPanel("PicBtClick", k);
+        platform::Element* looks[3] = {PicBtNormal[k], PicBtOver[k], PicBtClick[k]};
+        const char* suffix[3] = {"_a.bmp", "_b.bmp", "_c.bmp"};
+        for (int j = 0; j < 3 && ok; ++j) {
+            looks[j]->setBorder(false);
+            ok = load(std::string(kButtons[k].stem) + suffix[j], *looks[j]);
+            looks[j]->setPosition(kButtons[k].left, kButtons[k].top);
+        }
+        PicBtNormal[k]->setVisible(true);
+        PicBtOver[k]->setVisible(false);
+        PicBtClick[k]->setVisible(false);
+        PicBtNormal[k]->onMouseMove = [this](double, double, int index) { ButtonHover(index); };
+        PicBtOver[k]->onClick = [this](int index) { ButtonClick(index); };
+    }
+    if (!ok) Close();
+    return ok;
+}
+
+void FrmExit::ShowModal() {
+    if (closed_) return;
+    platform_.runModal(*screen_);
+    // Hidden without being closed (the platform ended the loop): do not leave it behind.
+    Close();
+}
+
+void FrmExit::BackgroundMove() {
+    if (closed_) return;
+    for (int k = 0; k < 2; ++k) {
+        PicBtOver[k]->setVisible(false);
+        PicBtClick[k]->setVisible(false);
+        PicBtNormal[k]->setVisible(true);
+    }
+}
+
+void FrmExit::ButtonHover(int k) {
+    if (closed_ || k < 0 || k > 1) return;
+    PicBtNormal[0]->setVisible(true);
+    PicBtNormal[1]->setVisible(true);
+    PicBtNormal[k]->setVisible(false);
+    PicBtOver[k]->setVisible(true);
+}
+
+void FrmExit::ButtonClick(int k) {
+    if (closed_ || k < 0 || k > 1) return;
+    PicBtOver[k]->setVisible(false);
+    PicBtClick[k]->setVisible(true);
+    if (k == 0) {
+        PlaySoundEffect(ctx_, 1, 1);
+        ctx_.GameState.GameOver = true;
+    } else {
+        PlaySoundEffect(ctx_, 0, 1);
+    }
+    ShortPause(ctx_);
+    // A click that arrived during the pause may have closed the dialog already.
+    if (closed_) return;
+    PicBtClick[k]->setVisible(false);
+    PicBtNormal[k]->setVisible(true);
+    Close();
+}
+
+}  // namespace sd

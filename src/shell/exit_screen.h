@@ -1,0 +1,54 @@
+#pragma once
+// The exit screen FrmExit: a modal dialog over the game screen that asks
+// whether the running game is to be left. Leaving sets GameState.GameOver.
+#include <array>
+
+namespace sd {
+struct Context;
+
+namespace platform {
+class Element;
+class Platform;
+class Screen;
+}  // namespace platform
+
+class FrmExit {
+public:
+    static constexpr int kWidth = 251;
+    static constexpr int kHeight = 200;
+
+    explicit FrmExit(Context& ctx);
+    ~FrmExit();
+    FrmExit(const FrmExit&) = delete;
+    FrmExit& operator=(const FrmExit&) = delete;
+
+    // Builds the dialog. A missing bitmap is reported (fatal: the game screen
+    // closes) and false is returned.
+    bool Load();
+    // Shows the dialog and returns when it has closed.
+    void ShowModal();
+
+    // The pointer over the dialog's background: both buttons normal.
+    void BackgroundMove();
+    // The pointer over the normal look of button k.
+    void ButtonHover(int k);
+    // A click on the hover look of button k: 0 leaves the game, 1 goes back.
+    void ButtonClick(int k);
+
+    bool closed() const { return closed_; }
+    // The dialog's screen while it is open (null once closed).
+    platform::Screen* screen() { return closed_ ? nullptr : screen_; }
+
+private:
+    void Close();
+
+    Context& ctx_;
+    platform::Platform& platform_;
+    platform::Screen* screen_ = nullptr;
+    bool closed_ = false;
+    std::array<platform::Element*, 2> PicBtNormal{};
+    std::array<platform::Element*, 2> PicBtOver{};
+    std::array<platform::Element*, 2> PicBtClick{};
+};
+
+}  // namespace sd
