@@ -65,11 +65,11 @@ public:
     void clear();
 
     // Labels (and a panel's text font for drawing into its canvas).
-    void setText(const std::string& text) { text_ = text; }
+    void setText(const std::string& text);
     const std::string& text() const { return text_; }
-    void setFont(Font font) { font_ = std::move(font); }
+    void setFont(Font font);
     const Font& font() const { return font_; }
-    void setTextColor(Color c) { textColor_ = c; }
+    void setTextColor(Color c);
     Color textColor() const { return textColor_; }
 
     std::string tag;  // free text, e.g. the world number of a preview box

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+struct SDL_Window;
+
 namespace sd::platform {
 
 class MessageBox {
@@ -21,6 +23,19 @@ public:
     };
     void showError(const std::string& caption, const std::string& text) override { shown.push_back({caption, text}); }
     std::vector<Entry> shown;
+};
+
+// The platform's own box (SDL). Where no box can be shown (no display, or a
+// headless run) the message goes to standard error instead.
+class SdlMessageBox final : public MessageBox {
+public:
+    explicit SdlMessageBox(bool headless = false) : headless_(headless) {}
+    void setWindow(SDL_Window* window) { window_ = window; }
+    void showError(const std::string& caption, const std::string& text) override;
+
+private:
+    bool headless_;
+    SDL_Window* window_ = nullptr;
 };
 
 }  // namespace sd::platform

@@ -93,6 +93,9 @@ public:
     bool enterFullscreen(int width, int height);
     // Back to the desktop mode and a window.
     bool leaveFullscreen();
+    // True when the canvas can be shown fullscreen at all (there is a window).
+    bool canFullscreen() const;
+    bool isFullscreen() const;
 
     // --- for tests and reviewers ---
     // The composited canvas as it would be presented.
@@ -108,6 +111,8 @@ public:
     // test uses it to answer a modal screen. Under the virtual clock a loop that
     // stays idle for an hour of virtual time aborts the test instead of hanging.
     void setIdleHook(std::function<void()> hook);
+    // How often the canvas was presented (composited and handed to the window).
+    uint64_t presentCount() const;
 
     struct Impl;
 

@@ -30,9 +30,9 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    void setBackground(Color c) { background_ = c; }
+    void setBackground(Color c);
     Color background() const { return background_; }
-    void setCaption(const std::string& c) { caption_ = c; }  // drawn as a title bar over a dialog
+    void setCaption(const std::string& c);  // drawn as a title bar over a dialog
     const std::string& caption() const { return caption_; }
 
     bool visible() const { return visible_; }

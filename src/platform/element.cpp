@@ -1,0 +1,130 @@
+// Elements of a screen: panels with a picture and a drawing layer, and labels.
+#include "platform/element.h"
+
+#include <algorithm>
+
+#include "data/rounding.h"
+#include "platform/sdl_common.h"
+
+namespace sd::platform {
+
+using detail::MarkChanged;
+
+namespace {
+
+int ClampPixel(double v) {
+    const double r = sd::RoundEven(v);
+    if (!(r > -1e6)) return -1000000;  // also NaN
+    if (r > 1e6) return 1000000;
+    return static_cast<int>(r);
+}
+
+}  // namespace
+
+Element::Element(ElementKind kind, std::string name, int index)
+    : kind_(kind), name_(std::move(name)), index_(index) {}
+
+void Element::setPosition(double left, double top) {
+    const int l = ClampPixel(left), t = ClampPixel(top);
+    if (l == left_ && t == top_) return;
+    left_ = l;
+    top_ = t;
+    MarkChanged();
+}
+
+// The picture over the background, at the client size.
+static Surface FreshCanvas(const Element& e, const Surface& picture) {
+    Surface c(e.clientWidth(), e.clientHeight(), e.background());
+    if (!picture.empty()) c.blit(picture, 0, 0);
+    return c;
+}
+
+void Element::setSize(int width, int height) {
+    width = std::clamp(width, 0, 32767);
+    height = std::clamp(height, 0, 32767);
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    if (kind_ == ElementKind::Panel) {
+        Surface fresh = FreshCanvas(*this, picture_);
+        fresh.blit(canvas_, 0, 0);  // what was drawn stays at the top left
+        canvas_ = std::move(fresh);
+    }
+    MarkChanged();
+}
+
+void Element::setVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    MarkChanged();
+}
+
+void Element::setBorder(bool thin) {
+    if (thin == border_) return;
+    border_ = thin;
+    const int extra = thin ? 2 : 0;
+    if (autoSize_ && hasPicture()) {
+        width_ = picture_.width() + extra;
+        height_ = picture_.height() + extra;
+    } else {
+        width_ = std::max(width_, extra);
+        height_ = std::max(height_, extra);
+    }
+    if (kind_ == ElementKind::Panel) {
+        Surface fresh = FreshCanvas(*this, picture_);
+        fresh.blit(canvas_, 0, 0);
+        canvas_ = std::move(fresh);
+    }
+    MarkChanged();
+}
+
+void Element::setBackground(Color c) {
+    if (c == background_) return;
+    background_ = c;
+    // As with the classic picture box, a new back colour wipes the drawing;
+    // the picture stays.
+    clear();
+}
+
+void Element::setPicture(const Surface& picture) {
+    if (picture.empty()) {
+        clearPicture();
+        return;
+    }
+    picture_ = picture.clone();
+    if (autoSize_) {
+        const int extra = border_ ? 2 : 0;
+        width_ = picture_.width() + extra;
+        height_ = picture_.height() + extra;
+    }
+    clear();
+}
+
+void Element::clearPicture() {
+    picture_ = Surface();
+    clear();
+}
+
+void Element::clear() {
+    if (kind_ == ElementKind::Panel) canvas_ = FreshCanvas(*this, picture_);
+    MarkChanged();
+}
+
+void Element::setText(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    MarkChanged();
+}
+
+void Element::setFont(Font font) {
+    font_ = std::move(font);
+    MarkChanged();
+}
+
+void Element::setTextColor(Color c) {
+    if (c == textColor_) return;
+    textColor_ = c;
+    MarkChanged();
+}
+
+}  // namespace sd::platform

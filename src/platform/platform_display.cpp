@@ -1,0 +1,119 @@
+// The display mode: what the display offers, fullscreen in and out, and the
+// rescue that gives the desktop its mode back when the program dies.
+#include <csignal>
+#include <cstdlib>
+
+#include "platform/platform_impl.h"
+
+namespace sd::platform {
+
+namespace {
+
+SDL_Window* volatile g_rescueWindow = nullptr;
+volatile std::sig_atomic_t g_rescueRunning = 0;
+bool g_handlersInstalled = false;
+
+void LeaveFullscreenNow() {
+    if (SDL_Window* w = g_rescueWindow) {
+        g_rescueWindow = nullptr;
+        // Not async-signal-safe, but the process is ending anyway and a desktop
+        // left at 800 x 600 is worse than a lost cleanup.
+        SDL_SetWindowFullscreen(w, 0);
+        SDL_DestroyWindow(w);
+    }
+}
+
+void OnFatalSignal(int sig) {
+    if (!g_rescueRunning) {
+        g_rescueRunning = 1;
+        LeaveFullscreenNow();
+    }
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+}
+
+int DisplayOf(SDL_Window* window) {
+    const int i = window ? SDL_GetWindowDisplayIndex(window) : 0;
+    return i < 0 ? 0 : i;
+}
+
+}  // namespace
+
+void InstallDisplayRescue(SDL_Window* window) {
+    g_rescueWindow = window;
+    if (g_handlersInstalled) return;
+    g_handlersInstalled = true;
+    for (int sig : {SIGINT, SIGTERM, SIGSEGV, SIGABRT, SIGBUS, SIGFPE}) std::signal(sig, OnFatalSignal);
+    std::atexit([] {
+        if (g_rescueWindow) SDL_SetWindowFullscreen(g_rescueWindow, 0);
+        g_rescueWindow = nullptr;
+    });
+}
+
+void ClearDisplayRescue() { g_rescueWindow = nullptr; }
+
+DisplayModeInfo Platform::currentDisplayMode() {
+    DisplayModeInfo info;
+    SDL_DisplayMode mode{};
+    const int display = DisplayOf(impl_->window);
+    // While we are fullscreen in a mode of our own, the desktop mode is the one found.
+    if (SDL_GetDesktopDisplayMode(display, &mode) != 0 && SDL_GetCurrentDisplayMode(display, &mode) != 0) return info;
+    info.width = mode.w;
+    info.height = mode.h;
+    info.bitsPerPixel = static_cast<int>(SDL_BITSPERPIXEL(mode.format));
+    info.refreshRate = mode.refresh_rate;
+    return info;
+}
+
+bool Platform::displayOffers(int width, int height) {
+    const int display = DisplayOf(impl_->window);
+    const int count = SDL_GetNumDisplayModes(display);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode{};
+        if (SDL_GetDisplayMode(display, i, &mode) == 0 && mode.w == width && mode.h == height) return true;
+    }
+    return false;
+}
+
+bool Platform::canFullscreen() const { return impl_->window != nullptr; }
+bool Platform::isFullscreen() const { return impl_->fullscreen; }
+
+bool Platform::enterFullscreen(int width, int height) {
+    Impl& m = *impl_;
+    if (!m.window) return false;
+    bool ok = false;
+    if (displayOffers(width, height)) {
+        // Keep the desktop's depth and refresh rate where the display allows.
+        SDL_DisplayMode desktop{}, wanted{}, closest{};
+        SDL_GetDesktopDisplayMode(DisplayOf(m.window), &desktop);
+        wanted.w = width;
+        wanted.h = height;
+        wanted.format = desktop.format;
+        wanted.refresh_rate = desktop.refresh_rate;
+        if (SDL_GetClosestDisplayMode(DisplayOf(m.window), &wanted, &closest) && closest.w == width &&
+            closest.h == height && SDL_SetWindowDisplayMode(m.window, &closest) == 0 &&
+            SDL_SetWindowFullscreen(m.window, SDL_WINDOW_FULLSCREEN) == 0) {
+            ok = true;
+        }
+    }
+    // Otherwise the desktop stays as it is and the canvas is scaled onto it.
+    if (!ok) ok = SDL_SetWindowFullscreen(m.window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    m.fullscreen = ok;
+    m.forcePresent = true;
+    if (ok && !m.options.headless) InstallDisplayRescue(m.window);
+    return ok;
+}
+
+bool Platform::leaveFullscreen() {
+    Impl& m = *impl_;
+    if (!m.window) return false;
+    const bool ok = SDL_SetWindowFullscreen(m.window, 0) == 0;
+    if (ok) {
+        m.fullscreen = false;
+        ClearDisplayRescue();
+    }
+    m.forcePresent = true;
+    return ok;
+}
+
+}  // namespace sd::platform

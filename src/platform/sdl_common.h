@@ -1,0 +1,32 @@
+#pragma once
+// Internals shared by the platform's source files. This header includes SDL and
+// is never included from outside src/platform.
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sd::platform::detail {
+
+// Every change that may alter what the window shows (a pixel drawn, an element
+// moved, a screen shown) bumps this counter; the platform presents the canvas
+// only when it moved since the last present.
+void MarkChanged();
+uint64_t ChangeCount();
+
+// The pixel format of every surface: 32-bit, 0x00RRGGBB.
+constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_RGB888;
+
+// The data files are Windows-1252; SDL_ttf wants UTF-8.
+std::string Win1252ToUtf8(std::string_view text);
+
+// Starts SDL's video and event subsystems once per process. Headless runs
+// select the dummy drivers first. Returns false (error set) when SDL cannot start.
+bool EnsureSdlVideo(bool headless, std::string* error);
+bool IsHeadlessProcess();
+
+// Starts SDL_ttf once per process.
+bool EnsureTtf();
+
+}  // namespace sd::platform::detail
