@@ -1,0 +1,40 @@
+// ScreenSetup: the display switched to 800 x 600 for the run and back at the end.
+//
+// The platform does the mode work: where the display offers width x height the
+// window goes fullscreen in that mode; otherwise it goes fullscreen on the
+// desktop and the canvas is scaled onto it. Leaving fullscreen gives the
+// desktop its own mode back (SDL restores it), which is the mode kept in
+// SavedMode, with its depth and refresh rate.
+#include "shell/display_mode.h"
+
+#include "data/context.h"
+#include "platform/platform.h"
+
+namespace sd {
+
+bool SetDisplayMode(Context& ctx, int16_t width, int16_t height, bool apply) {
+    if (!ctx.platform) return false;
+    platform::Platform& p = *ctx.platform;
+
+    const platform::DisplayModeInfo found = p.currentDisplayMode();
+    ctx.SavedMode.width = found.width;
+    ctx.SavedMode.height = found.height;
+    ctx.SavedMode.bitsPerPixel = found.bitsPerPixel;
+    ctx.SavedMode.frequency = found.refreshRate;
+
+    ctx.ModeSwitched = true;
+
+    // "Can be set": the display offers the mode, or at least the scaled canvas
+    // can fill the desktop. Either way the game gets its 800 x 600 screen.
+    if (!p.displayOffers(width, height) && !p.canFullscreen()) return false;
+    if (!apply) return true;
+    return p.enterFullscreen(width, height);
+}
+
+bool RestoreDisplayMode(Context& ctx) {
+    if (!ctx.ModeSwitched) return false;
+    if (!ctx.platform) return false;
+    return ctx.platform->leaveFullscreen();
+}
+
+}  // namespace sd
