@@ -36,6 +36,23 @@ void plasmaArc(Image& img, Pt a, Pt c, Pt b, float upto, Rgb colour) {
     }
 }
 
+// The dark night side of a planet whose edge arcs across the bottom, with a
+// thin lit atmosphere along its limb.
+void planetHorizon(Image& img, float cx, float cy, float r) {
+    for (int y = 0; y < img.h(); ++y)
+        for (int x = 0; x < img.w(); ++x) {
+            float d = std::hypot(x + 0.5f - cx, y + 0.5f - cy);
+            float limb = std::exp(-std::pow((d - r) / 2.5f, 2.0f));
+            float haze = std::exp(-std::max(0.0f, d - r) / 9.0f) * (d > r ? 1.0f : 0.0f);
+            img.add(x, y, rgb8(60, 150, 255), 0.55f * limb + 0.10f * haze);
+            if (d < r) {
+                float n = fbm(x * 0.012f, y * 0.05f, 321, 4);
+                Rgb ground = mix(rgb8(4, 7, 14), rgb8(12, 18, 32), n) * (0.6f + 0.4f * std::exp(-(r - d) / 30.0f));
+                img.set(x, y, mix(img.get(x, y), ground, clamp01((r - d) / 1.5f)));
+            }
+        }
+}
+
 }  // namespace
 
 Image makeTitlePicture() {
@@ -66,11 +83,10 @@ Image makeTitlePicture() {
     glow(img, 240, 256, 9, rgb8(255, 160, 60), 0.6f);
     glow(img, 240, 256, 3.5f, rgb8(255, 250, 210), 0.9f);
 
-    // Keep the preview rows and the menu band calm.
-    calmBand(img, 283, 478, 0.3f, 10);
-    calmBand(img, 528, 590, 0.18f, 8);
-    accentLineH(img, 20, 779, 526, palette::cyanDim, 0.8f);
-    accentLineH(img, 20, 779, 592, palette::cyanDim, 0.6f);
+    // Keep the preview rows and the menu band calm: space dims below the
+    // fleets, and the night side of a huge planet rises under the menu.
+    calmBand(img, 283, 600, 0.32f, 12);
+    planetHorizon(img, 400, 3708, 3200);  // the limb: y 508 in the middle, 533 at the edges
 
     // The name of the game.
     TextStyle title{80, Face::Bold, rgb8(255, 255, 255), rgb8(120, 190, 255), rgb8(40, 140, 255), 12, 0.9f, 0};
