@@ -6,7 +6,7 @@
 //  - numbers that are not numbers, or that do not fit 16 bits;
 //  - fewer than one column or row, cells smaller than one pixel, movement
 //    that costs no energy, a negative thing count;
-//  - a board that does not fit the screen (see BoardFitsScreen);
+//  - a board that does not fit the screen (see CheckBoard);
 //  - a thing in a cell outside the cell map, or a number that names no thing
 //    or has no image.
 #include "data/world_file.h"
@@ -82,7 +82,9 @@ void ReadGlobal(const IniFile& ini, WorldRecord& w, GlobalTexts& t, DataFileChec
     w.HitPoints2 = check.integerText(ini, s, "HitPoints2", 40);
 }
 
-// The board surface sits at (kBoardLeft, kBoardTop) and is
+// A board needs at least one cell of at least one pixel, and moving must cost
+// energy (or a unit could move without end). The board surface sits at
+// (kBoardLeft, kBoardTop) and is
 // Raster_width * Raster_max_x + 1 by Raster_height * Raster_max_y + 1 pixels;
 // its cells start at (Raster_x, Raster_y) on it. The board fits when the
 // offsets are not negative and the cells with their offsets end on the screen:
@@ -90,7 +92,7 @@ void ReadGlobal(const IniFile& ini, WorldRecord& w, GlobalTexts& t, DataFileChec
 //   kBoardTop + Raster_y + Raster_height * Raster_max_y + 1 <= 600
 // With that every pixel position of a cell, even of the extra column and row
 // of the cell map, stays well inside 16 bits.
-void BoardFitsScreen(const WorldRecord& w, const GlobalTexts& t, DataFileCheck& check) {
+void CheckBoard(const WorldRecord& w, const GlobalTexts& t, DataFileCheck& check) {
     const char* s = "Global";
     if (w.Raster_max_x < 1) return check.fail(s, "Raster_max_x", t.maxX, "muss mindestens 1 sein");
     if (w.Raster_max_y < 1) return check.fail(s, "Raster_max_y", t.maxY, "muss mindestens 1 sein");
@@ -199,7 +201,7 @@ bool LoadWorld(Context& ctx, int16_t worldNumber) {
     GlobalTexts texts;
     DataFileCheck check(kFile);
     ReadGlobal(ini, w, texts, check);
-    if (!check.failed()) BoardFitsScreen(w, texts, check);
+    if (!check.failed()) CheckBoard(w, texts, check);
     if (!check.failed()) ReadThingCounter(ini, w, check);
     if (!check.failed()) ReadThings(ini, w, check);
     if (!check.failed()) {
