@@ -107,7 +107,9 @@ Image makeInfoPicture() {
     SpaceLook look;
     look.seed = 777;
     look.nebula = 0.7f;
-    look.twinkles = 2;
+    look.mediumStars = 90;  // few bright stars behind the text
+    look.brightStars = 6;
+    look.twinkles = 0;
     paintSpace(img, look);
     calmBand(img, 0, h, 0.55f, 0);
     bevel(img, 0, 0, w - 1, h - 1, rgb8(140, 155, 180), rgb8(10, 12, 16), 2);
@@ -131,6 +133,9 @@ Image makeInfoPicture() {
     }
     drawTextAt(img, "Programm, Grafik und Klang:", 175, 186, {11, Face::Regular, rgb8(150, 160, 175)});
     drawTextAt(img, "das Sternenduell-Team", 175, 201, {12, Face::Bold, rgb8(226, 190, 110)});
+    // A dark plate in the bottom left corner, where the game writes its version.
+    fillRoundRect(img, 6, h - 25, 92, h - 5, 3, [](float, float) { return rgb8(3, 4, 8); }, 0.9f);
+    strokeRoundRect(img, 6, h - 25, 92, h - 5, 3, 1, palette::cyanDim, 0.45f);
     drawTextAt(img, "Klick schließt dieses Fenster", 226, 229, {10, Face::Regular, rgb8(110, 125, 145)});
     return img;
 }
