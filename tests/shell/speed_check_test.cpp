@@ -1,0 +1,66 @@
+#include "shell/speed_check.h"
+
+#include "platform/surface.h"
+#include "title_fixture.h"
+
+namespace sd::test {
+namespace {
+
+// The virtual clock, moved on by a fixed step at every reading: the second
+// reading (after the fifteen rounds) is step milliseconds after the first.
+class SteppingClock final : public platform::Clock {
+public:
+    explicit SteppingClock(uint32_t step) : step_(step) {}
+    double seconds() override { return inner.seconds(); }
+    uint32_t tickCount() override {
+        const uint32_t t = inner.tickCount();
+        inner.advanceMs(step_);
+        return t;
+    }
+    void sleepMs(uint32_t ms) override { inner.sleepMs(ms); }
+    std::tm localNow() override { return inner.localNow(); }
+    bool isVirtual() const override { return true; }
+    void advanceMs(uint32_t ms) override { inner.advanceMs(ms); }
+
+    platform::VirtualClock inner;
+
+private:
+    uint32_t step_;
+};
+
+using SpeedCheckTest = TitleFixture;
+
+TEST_F(SpeedCheckTest, DelayIsATenthOfTheElapsedTicks) {
+    platform::Screen& screen = platform->createScreen("speed");
+    platform::Element& panel = screen.addPanel("PicBack");
+    panel.setAutoSize(false);
+    panel.setSize(321, 216);
+    const platform::Surface picture(800, 600, platform::Color{10, 20, 30});
+
+    const struct {
+        uint32_t elapsed;
+        int32_t delay;
+    } cases[] = {{0, 0}, {9, 0}, {10, 1}, {19, 1}, {157, 15}, {1000, 100}};
+    for (const auto& c : cases) {
+        SteppingClock stepping(c.elapsed);
+        ctx.clock = &stepping;
+        EXPECT_EQ(CheckSpeed(ctx, panel, picture), c.delay) << c.elapsed;
+    }
+    // The picture was painted into the small panel, clipped at its size.
+    EXPECT_EQ(panel.canvas().pixel(320, 215), (platform::Color{10, 20, 30}.rgb()));
+}
+
+TEST_F(SpeedCheckTest, MeasurementAcrossTheTickWrapGivesTheTrueTime) {
+    platform::Screen& screen = platform->createScreen("speed");
+    platform::Element& panel = screen.addPanel("PicBack");
+    const platform::Surface picture(8, 8);
+    for (uint32_t base : {0xFFFFFFF0u, 0x7FFFFFF0u}) {
+        SteppingClock stepping(157);
+        stepping.inner.setTickBase(base);
+        ctx.clock = &stepping;
+        EXPECT_EQ(CheckSpeed(ctx, panel, picture), 15) << base;
+    }
+}
+
+}  // namespace
+}  // namespace sd::test

@@ -1,0 +1,93 @@
+#include "shell/title_menu.h"
+
+#include "title_fixture.h"
+
+namespace sd::test {
+namespace {
+
+using TitleMenuTest = TitleFixture;
+
+platform::Color ColorOf(FrmStartup& t, int k) { return t.menuLabel(k).textColor(); }
+
+TEST_F(TitleMenuTest, HoverHighlightFollowsThePointer) {
+    FrmStartup& t = Start();
+    EXPECT_EQ(ctx.HighlightedButton, -1);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(ColorOf(t, k), kLabelNormal);
+
+    Move(LabelX(0), LabelY());
+    EXPECT_EQ(ColorOf(t, 0), kLabelHighlighted);
+    // Straight from one label to the next.
+    Move(LabelX(1), LabelY());
+    EXPECT_EQ(ColorOf(t, 0), kLabelNormal);
+    EXPECT_EQ(ColorOf(t, 1), kLabelHighlighted);
+    EXPECT_EQ(ctx.HighlightedButton, 1);
+    // A preview box changes nothing; the title panel clears the highlight.
+    Move(BoxX(0), BoxY(0));
+    EXPECT_EQ(ColorOf(t, 1), kLabelHighlighted);
+    Move(400, 100);
+    EXPECT_EQ(ColorOf(t, 1), kLabelNormal);
+    EXPECT_EQ(ctx.HighlightedButton, -1);
+}
+
+TEST_F(TitleMenuTest, InformationShowsThePanelWithTheVersionAndAClickHidesIt) {
+    FrmStartup& t = Start();
+    audio.played.clear();
+    const uint32_t before = clock.elapsedMs();
+    Click(LabelX(1), LabelY());
+    // The press shows for 400 ms with the menu sound.
+    EXPECT_GE(clock.elapsedMs() - before, 400u);
+    ASSERT_EQ(audio.played.size(), 1u);
+    EXPECT_NE(audio.played[0].find("001.wav"), std::string::npos);
+    EXPECT_EQ(ColorOf(t, 1), kLabelPressed);
+
+    platform::Element& info = t.infoPanel();
+    ASSERT_TRUE(info.visible());
+    EXPECT_NEAR(info.left() + info.width() / 2.0, 400, 1);
+    EXPECT_NEAR(info.top() + info.height() / 2.0, 300, 1);
+    // The version text stands in the panel's colour near its bottom left corner.
+    bool versionFound = false;
+    for (int y = info.height() - 30; y < info.height() && !versionFound; ++y)
+        for (int x = 10; x < 60 && !versionFound; ++x)
+            versionFound = info.canvas().pixel(x, y) == (platform::Color{128, 128, 0}.rgb());
+    EXPECT_TRUE(versionFound);
+    EXPECT_TRUE(messages.shown.empty());
+
+    // The pressed colour stays while the pointer stays on the label.
+    Move(LabelX(1) + 5, LabelY());
+    EXPECT_EQ(ColorOf(t, 1), kLabelPressed);
+
+    Click(info.left() + info.width() / 2.0, info.top() + info.height() / 2.0);
+    EXPECT_FALSE(info.visible());
+    EXPECT_EQ(audio.played.size(), 2u);
+}
+
+TEST_F(TitleMenuTest, BeendenEndsTheProgram) {
+    FrmStartup& t = Start();
+    Click(LabelX(2), LabelY());
+    EXPECT_TRUE(t.Ended());
+    EXPECT_FALSE(platform->anyScreenVisible());
+    EXPECT_EQ(ctx.CurrentCursor, -1);
+}
+
+TEST_F(TitleMenuTest, WindowCloseEndsTheProgramLikeBeenden) {
+    FrmStartup& t = Start();
+    platform->injectCloseRequest();
+    platform->processPendingEvents();
+    EXPECT_TRUE(t.Ended());
+    EXPECT_EQ(ctx.CurrentCursor, -1);
+}
+
+TEST_F(TitleMenuTest, MissingTitlePictureIsReportedByName) {
+    UseWorlds("");
+    std::filesystem::remove(tempDir / "fx");
+    std::filesystem::create_directory(tempDir / "fx");
+    title = std::make_unique<FrmStartup>(ctx);
+    EXPECT_FALSE(title->Load());
+    EXPECT_TRUE(title->Ended());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Error");
+    EXPECT_NE(messages.shown[0].text.find("main.bmp"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sd::test
