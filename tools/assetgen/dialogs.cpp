@@ -18,7 +18,7 @@ Image makeExitPanel() {
     TextStyle head{17, Face::Bold, rgb8(235, 245, 255), rgb8(150, 205, 240), palette::cyan, 4, 0.45f, 0.9f};
     drawTextCentred(img, "Spiel verlassen?", 125.5f, 25, head);
     TextStyle sub{11, Face::Regular, rgb8(150, 165, 185)};
-    drawTextCentred(img, "Die laufende Schlacht endet.", 125.5f, 64, sub);
+    drawTextCentred(img, "Die Schlacht wird abgebrochen.", 125.5f, 64, sub);
     // Slot behind the two buttons at (54, 91) and (54, 135), 143 x 36 each.
     slotArea(img, 47, 84, 204, 178);
     // Outer frame.
@@ -66,7 +66,7 @@ Image makeAimDial() {
     drawTextCentred(img, "270", cx + 11, cy + R - 20, num);
     fillCircle(img, cx, cy, 2.2f, rgb8(200, 200, 40));
     glow(img, cx, cy, 3, rgb8(255, 230, 80), 0.3f);
-    drawTextAt(img, "ZIELWINKEL", 3, 2, {8, Face::Bold, rgb8(90, 150, 185)});
+    drawTextAt(img, "WINKEL", 3, 2, {8, Face::Bold, rgb8(90, 150, 185)});
     strokeRect(img, 0, 0, w - 1, h - 1, palette::cyanDim, 0.9f);
     return img;
 }
