@@ -48,8 +48,9 @@ Image makeInfoPanel() {
     slotArea(img, kButtonX - 6, kButtonY[0] - 8, kButtonX + kButtonW + 5, kButtonY[2] + kButtonH + 8);
     for (int y : kButtonY) {
         // Faint marker lights left of each button.
-        fillRect(img, kButtonX - 4, y + 12, kButtonX - 2, y + 22, palette::cyan, 0.55f);
-        glow(img, kButtonX - 3, y + 17, 3, palette::cyan, 0.12f);
+        // (kept clear of the button's edge, whose corners show the bare slot)
+        fillRect(img, kButtonX - 5, y + 12, kButtonX - 3, y + 22, palette::cyan, 0.55f);
+        glow(img, kButtonX - 4, y + 17, 1.5f, palette::cyan, 0.1f);
     }
     drawTextAt(img, "KOMMANDO", kButtonX + 2, 4, {9, Face::Bold, rgb8(110, 170, 200)});
 
