@@ -36,10 +36,10 @@ trap cleanup EXIT
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 1 50); do
-    xdpyinfo >/dev/null 2>&1 && break
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.1
 done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 2; }
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 2; }
 
 START=$(date +%s)
 SDL_AUDIODRIVER=dummy "$GAME" -NOSCREEN -NOSOUND &
