@@ -27,9 +27,15 @@ export DISPLAY=":$DISPLAY_NUM"
 XVFB_PID=
 GAME_PID=
 cleanup() {
-    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
+    # The game first, so that it does not lose its X server under its feet.
+    if [ -n "$GAME_PID" ]; then
+        kill "$GAME_PID" 2>/dev/null
+        wait "$GAME_PID" 2>/dev/null
+    fi
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
 }
 trap cleanup EXIT
 
@@ -70,13 +76,37 @@ click() {
     alive || fail "the game ended unexpectedly after a click at ($1, $2)"
 }
 
-sleep 1
+# The colour of one canvas pixel as #RRGGBB.
+pixel() {
+    import -window "$WID" -depth 8 -crop "1x1+$1+$2" +repage txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-F]\{6\}'
+}
+# wait_for <what> <x> <y> <colour> [not]: until the pixel has (or no longer has) the colour.
+wait_for() {
+    local what=$1 x=$2 y=$3 colour=$4 negate=${5:-}
+    for _ in $(seq 1 100); do
+        local now
+        now=$(pixel "$x" "$y")
+        if [ -z "$negate" ] && [ "$now" = "$colour" ]; then return 0; fi
+        if [ -n "$negate" ] && [ -n "$now" ] && [ "$now" != "$colour" ]; then return 0; fi
+        alive || fail "the game ended while waiting for $what"
+        sleep 0.2
+    done
+    fail "no $what (pixel ($x, $y) is $(pixel "$x" "$y"))"
+}
+# Landmarks: the thin border of the first world preview (title screen) and the
+# title bar of the exit dialog.
+PREVIEW_BORDER="#46506E"
+DIALOG_BAR="#1E285A"
+
+wait_for "title screen" 60 290 "$PREVIEW_BORDER"
 snap title
 # World 3 ("Dunkler Kern"): fourth preview of the first row.
 click 530 325
 snap world3_chosen
 # "Spiel starten"
-click 120 557 1.5
+click 120 557 0.3
+wait_for "game screen" 60 290 "$PREVIEW_BORDER" not
+sleep 0.5
 snap game_started
 # Over the board: a few cells, then the blue unit at cell (1, 1).
 for p in "300 200" "420 260" "600 120" "105 90"; do move $p 0.2; done
@@ -89,9 +119,11 @@ snap unit_moved
 click 90 504 1.2
 snap turn_ended
 # "Verlassen": button 2 at (16, 97), then the exit screen's first button.
-click 90 542 1.2
+click 90 542 0.3
+wait_for "exit screen" 480 185 "$DIALOG_BAR"
 snap exit_screen
-click 398 309 1.5
+click 398 309 0.3
+wait_for "title screen after the game" 60 290 "$PREVIEW_BORDER"
 snap back_at_title
 # "Beenden": the program ends, so no check that it is still alive.
 move 680 557 0.1
