@@ -1,0 +1,176 @@
+// The command buttons, the weapon switch and leaving through the exit screen.
+#include "play/game_fixture.h"
+
+#include "play/command_buttons.h"
+#include "play/turn_cycle.h"
+#include "shell/exit_screen.h"
+
+namespace sd::test {
+namespace {
+
+using Vec = std::vector<int>;
+
+class ButtonTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        Start();
+        ASSERT_FALSE(game->IsClosed());
+        Sounds();
+    }
+    bool ShowsOnly(int i, char look) {
+        return gfx().PicButtonNormal[i]->visible() == (look == 'n') && gfx().PicButtonOver[i]->visible() == (look == 'o') &&
+               gfx().PicButtonClick[i]->visible() == (look == 'c');
+    }
+};
+
+TEST_F(ButtonTest, HoverShowsOneHoverLookAndThePanelResetsThem) {
+    ButtonHover(g(), 0);
+    EXPECT_TRUE(ShowsOnly(0, 'o'));
+    ButtonHover(g(), 2);
+    EXPECT_TRUE(ShowsOnly(0, 'n'));
+    EXPECT_TRUE(ShowsOnly(2, 'o'));
+    // Through real pointer events: the info panel resets every button.
+    plat->injectMouseMove(400, gfx().PicDisplay1->top() + 150);
+    plat->processPendingEvents();
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(ShowsOnly(i, 'n')) << i;
+}
+
+TEST_F(ButtonTest, GridButtonTwiceKeepsTheSelectionFrames) {
+    Click(5, 2);
+    Sounds();
+    ButtonPress(g(), 0);
+    EXPECT_TRUE(ctx.GameState.GridVisible);
+    EXPECT_EQ(TopEdge(9, 5), Entry(0));
+    EXPECT_EQ(TopEdge(5, 2), Entry(2));
+    EXPECT_EQ(TopEdge(5, 1), Entry(3));
+    EXPECT_TRUE(ShowsOnly(0, 'n'));
+    ButtonPress(g(), 0);
+    EXPECT_FALSE(ctx.GameState.GridVisible);
+    EXPECT_EQ(TopEdge(9, 5), 0u);
+    EXPECT_EQ(TopEdge(5, 2), Entry(2));
+    EXPECT_EQ(TopEdge(5, 1), Entry(3));
+    EXPECT_EQ(Sounds(), (Vec{1, 1}));
+}
+
+TEST_F(ButtonTest, EndTurnButtonPlaysBeforeTheTurnAndPausesPressed) {
+    // During the pause the pressed look is shown.
+    ButtonHover(g(), 1);
+    bool pressedSeen = false;
+    plat->setIdleHook([&] { pressedSeen = pressedSeen || ShowsOnly(1, 'c'); });
+    const uint64_t before = clock.elapsedMs();
+    ButtonPress(g(), 1);
+    plat->setIdleHook(nullptr);
+    EXPECT_TRUE(pressedSeen);
+    EXPECT_GE(clock.elapsedMs() - before, 200u);
+    EXPECT_EQ(Sounds(), Vec{1});
+    EXPECT_EQ(ctx.GameState.TurnCounter, 2);
+    EXPECT_TRUE(ShowsOnly(1, 'n'));
+}
+
+TEST_F(ButtonTest, ClickOnAHoveredButtonThroughPointerEvents) {
+    const auto* b = gfx().PicButtonNormal[0];
+    const double x = b->left() + b->width() / 2.0, y = b->top() + b->height() / 2.0;
+    plat->injectMouseMove(x, y);
+    plat->processPendingEvents();
+    EXPECT_TRUE(ShowsOnly(0, 'o'));
+    plat->injectClick(x, y);
+    plat->processPendingEvents();
+    EXPECT_TRUE(ctx.GameState.GridVisible);
+    EXPECT_EQ(Sounds(), Vec{1});
+}
+
+TEST_F(ButtonTest, WeaponToggleBoundsAndSounds) {
+    WeaponToggle(g(), 300, 110);  // no selection
+    EXPECT_EQ(Sounds(), Vec{});
+    Click(5, 2);
+    Sounds();
+    WeaponToggle(g(), 194, 98);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, 1);
+    EXPECT_EQ(panel().pixel(200, 105), gfx().PicClipWeaponSelect.cell(1).pixel(5, 5));
+    WeaponToggle(g(), 424, 120);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, 0);
+    WeaponToggle(g(), 193.5, 100);
+    WeaponToggle(g(), 300, 120.5);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, 0);
+    EXPECT_EQ(Sounds(), (Vec{9, 10}));
+    // The weapon belongs to the thing: it is shown again when it is selected.
+    WeaponToggle(g(), 300, 110);
+    Click(7, 2);
+    Click(5, 2);
+    EXPECT_EQ(panel().pixel(200, 105), gfx().PicClipWeaponSelect.cell(1).pixel(5, 5));
+}
+
+TEST_F(ButtonTest, BusyBlocksButtonsAndWeaponButNotTheCursorReactions) {
+    Click(5, 2);
+    Sounds();
+    g().Busy = true;
+    ButtonHover(g(), 1);
+    EXPECT_TRUE(ShowsOnly(1, 'n'));
+    const uint64_t before = clock.elapsedMs();
+    ButtonPress(g(), 0);
+    WeaponToggle(g(), 300, 110);
+    EXPECT_FALSE(ctx.GameState.GridVisible);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, 0);
+    EXPECT_EQ(Sounds(), Vec{});
+    EXPECT_EQ(clock.elapsedMs(), before);  // no pause either
+}
+
+// Answers the exit screen from the idle hook: first a pointer move onto the
+// button's normal look, then a click on its hover look. (The platform calls a
+// copy of the hook, so the step counter lives outside it.)
+void AnswerExitScreen(platform::Platform& plat, GameScreen& g, int button, bool closeWindow = false) {
+    auto step = std::make_shared<int>(0);
+    plat.setIdleHook([&plat, &g, button, closeWindow, step] {
+        if (g.exitScreen == nullptr || g.exitScreen->screen() == nullptr) return;
+        platform::Screen& s = *g.exitScreen->screen();
+        const double x = s.left() + 54 + 20, y = s.top() + (button == 0 ? 91 : 135) + 10;
+        if (closeWindow) {
+            if ((*step)++ == 0) plat.injectCloseRequest();
+            return;
+        }
+        if (*step == 0) plat.injectMouseMove(x, y);
+        if (*step == 1) plat.injectClick(x, y);
+        ++*step;
+    });
+}
+
+TEST_F(ButtonTest, LeavingConfirmedShowsTheTitleScreen) {
+    AnswerExitScreen(*plat, g(), 0);
+    ButtonPress(g(), 2);
+    plat->setIdleHook(nullptr);
+    EXPECT_TRUE(ctx.GameState.GameOver);
+    EXPECT_EQ(Sounds(), (Vec{1, 1}));  // the button, then the exit screen's first button
+    EXPECT_EQ(titleShown, 1);
+    EXPECT_TRUE(game->IsClosed());
+}
+
+TEST_F(ButtonTest, LeavingCancelledReturnsToTheSameTurn) {
+    Click(5, 2);
+    Sounds();
+    AnswerExitScreen(*plat, g(), 1);
+    ButtonPress(g(), 2);
+    plat->setIdleHook(nullptr);
+    EXPECT_FALSE(ctx.GameState.GameOver);
+    EXPECT_EQ(Sounds(), (Vec{1, 0}));
+    EXPECT_EQ(titleShown, 0);
+    EXPECT_FALSE(game->IsClosed());
+    EXPECT_TRUE(ctx.GameState.SelectedX == 5 && ctx.GameState.SelectedY == 2);
+    EXPECT_EQ(ctx.GameState.TurnCounter, 1);
+}
+
+TEST_F(ButtonTest, ClosingTheWindowDuringTheExitScreenLeavesGameOverAlone) {
+    // The window's close command ends the program: the dialog closes without
+    // an answer and the game screen goes without bringing back the title.
+    AnswerExitScreen(*plat, g(), 0, true);
+    ButtonPress(g(), 2);
+    plat->setIdleHook(nullptr);
+    EXPECT_TRUE(plat->quitRequested());
+    EXPECT_FALSE(ctx.GameState.GameOver);
+    EXPECT_TRUE(game->IsClosed());
+    EXPECT_EQ(titleShown, 0);
+    EXPECT_EQ(Sounds(), Vec{1});
+}
+
+}  // namespace
+}  // namespace sd::test

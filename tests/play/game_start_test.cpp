@@ -1,0 +1,148 @@
+// Game start, file errors at the start, and the turn cycle.
+#include "play/game_fixture.h"
+
+#include "platform/screen.h"
+#include "play/command_buttons.h"
+#include "play/turn_cycle.h"
+
+namespace sd::test {
+namespace {
+
+using Vec = std::vector<int>;
+
+TEST_F(GameTest, StartShowsTheBoardWithoutGridFramesOrTurnMessage) {
+    ctx.GameState.SelectedX = 0;  // leftovers of an earlier game
+    ctx.GameState.CurrentPlayer = 2;
+    ctx.GameState.GameOver = true;
+    Start();
+    ASSERT_FALSE(game->IsClosed()) << (messages.shown.empty() ? "" : messages.shown[0].text);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(titleShown, 0);
+    const GameStateRecord& s = ctx.GameState;
+    EXPECT_EQ(s.CurrentPlayer, 1);
+    EXPECT_EQ(s.TurnCounter, 1);
+    EXPECT_FALSE(s.hasSelection());
+    EXPECT_FALSE(s.GameOver);
+    EXPECT_EQ(ctx.CurrentCursor, 1);
+    EXPECT_TRUE(g().screen->visible());
+
+    // Layout from the raster: 721 x 421 board at (15, 0), panel at the bottom.
+    EXPECT_EQ(gfx().PicBack->left(), 15);
+    EXPECT_EQ(gfx().PicBack->width(), 721);
+    EXPECT_EQ(gfx().PicBack->height(), 421);
+    EXPECT_EQ(gfx().PicDisplay1->top(), 600 - gfx().PicDisplay1->height());
+    EXPECT_EQ(gfx().PicMMC->top(), gfx().PicDisplay1->top() + 9);
+    EXPECT_EQ(gfx().PicMMC->left(), gfx().PicDisplay1->width() - 160);
+    EXPECT_EQ(gfx().PicAngle->left(), gfx().PicMMC->left());
+    EXPECT_FALSE(gfx().PicAngle->visible());
+    EXPECT_FALSE(gfx().PicWin->visible());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(gfx().PicButtonNormal[i]->visible());
+        EXPECT_FALSE(gfx().PicButtonOver[i]->visible());
+        EXPECT_FALSE(gfx().PicButtonClick[i]->visible());
+        EXPECT_EQ(gfx().PicButtonNormal[i]->left(), 16);
+    }
+    EXPECT_EQ(gfx().PicButtonNormal[1]->top(), gfx().PicDisplay1->top() + 59);
+
+    // Background where no thing is, including where grid lines would be; things drawn.
+    for (auto [x, y] : {std::pair{60, 100}, std::pair{125, 180}, std::pair{400, 60}})
+        EXPECT_EQ(board().pixel(x, y), gfx().PicBackTmp.pixel(x, y)) << x << "," << y;
+    platform::Surface thing14 = gfx().PicClipThing.cell(14);
+    EXPECT_EQ(board().pixel(5 * 60 + 30, 2 * 60 + 30), thing14.pixel(30, 30));
+    EXPECT_EQ(ReadCodedText(panel(), 195, 20, 10, kTagRed), "");
+    EXPECT_TRUE(ctx.closeGameScreen != nullptr);
+    game.reset();
+    EXPECT_TRUE(ctx.closeGameScreen == nullptr);
+}
+
+TEST_F(GameTest, MissingBitmapClosesTheScreenWithAMessage) {
+    GameOptions o;
+    o.missingFx = {"t0.bmp"};
+    Prepare(o);
+    Start();
+    EXPECT_TRUE(game->IsClosed());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Error");
+    EXPECT_NE(messages.shown[0].text.find("t0.bmp"), std::string::npos);
+    EXPECT_EQ(titleShown, 1);
+}
+
+TEST_F(GameTest, StripThatDoesNotDivideIsReported) {
+    GameOptions o;
+    o.missingFx = {"weapon.bmp"};
+    Prepare(o);
+    ASSERT_TRUE(platform::Surface(229, 41, Color{1, 1, 1}).saveBmp((dir / "fx" / "weapon.bmp").string()));
+    Start();
+    EXPECT_TRUE(game->IsClosed());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("weapon.bmp"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("229 x 41"), std::string::npos);
+}
+
+TEST_F(GameTest, MissingWorldFileStopsTheStartAfterOneMessage) {
+    GameOptions o;
+    o.worlds = nullptr;
+    Prepare(o);
+    Start();
+    EXPECT_TRUE(game->IsClosed());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "DAT-Dateien nicht vorhanden!");
+    EXPECT_EQ(titleShown, 1);
+}
+
+class TurnTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        Start();
+        ASSERT_FALSE(game->IsClosed());
+    }
+};
+
+TEST_F(TurnTest, EndTurnRefillsEveryPlayersThingsAndWritesTheMessage) {
+    ctx.World.thing(14).Energie = 30;
+    ctx.World.thing(17).Energie = 0;
+    ctx.World.thing(3).Energie = 30;  // owner 0 keeps its energy
+    ctx.World.thing(15).Plasma = 2;
+    EXPECT_EQ(ctx.World.thing(15).Energie, 250);  // the world's value holds for turn 1
+    EndTurn(g());
+    EXPECT_EQ(ctx.GameState.CurrentPlayer, 2);
+    EXPECT_EQ(ctx.GameState.TurnCounter, 2);
+    EXPECT_EQ(ctx.World.thing(14).Energie, 100);
+    EXPECT_EQ(ctx.World.thing(15).Energie, 100);
+    EXPECT_EQ(ctx.World.thing(17).Energie, 100);
+    EXPECT_EQ(ctx.World.thing(3).Energie, 30);
+    EXPECT_EQ(ctx.World.thing(1).Energie, -1);
+    EXPECT_EQ(ctx.World.thing(15).Plasma, 2);
+    EXPECT_EQ(ReadCodedText(panel(), 195, 20, 10, kTagRed), "Zug 2");
+    EXPECT_EQ(ReadCodedText(panel(), 195, 40, 40, kTagBlue), "Spieler 2 kann nun mir seinen");
+    EXPECT_EQ(ReadCodedText(panel(), 195, 55, 40, kTagBlue), "Entscheidungen beginnen.");
+    EndTurn(g());
+    EXPECT_EQ(ctx.GameState.CurrentPlayer, 1);
+    EXPECT_EQ(ReadCodedText(panel(), 195, 20, 10, kTagRed), "Zug 3");
+    EXPECT_EQ(ReadCodedText(panel(), 195, 40, 40, kTagBlue), "Spieler 1 kann nun mir seinen");
+}
+
+TEST_F(TurnTest, EndTurnWithSelectionAndGridLeavesOnlyTheGrid) {
+    Click(5, 2);
+    ToggleGrid(g());
+    Hover(3, 3);
+    EndTurn(g());
+    EXPECT_FALSE(ctx.GameState.hasSelection());
+    for (auto [x, y] : {std::pair{5, 2}, std::pair{5, 1}, std::pair{3, 3}, std::pair{0, 0}}) {
+        EXPECT_EQ(TopEdge(x, y), Entry(0));
+        EXPECT_EQ(LeftEdge(x, y), Entry(0));
+    }
+}
+
+TEST_F(TurnTest, ShortPauseWaitsTwoTenthsOnTheClockAndHandlesEvents) {
+    const uint64_t before = clock.elapsedMs();
+    plat->injectMouseMove(15 + CellX(3), CellY(4));
+    ShortPause(ctx);
+    EXPECT_GE(clock.elapsedMs() - before, 200u);
+    EXPECT_LT(clock.elapsedMs() - before, 250u);
+    EXPECT_EQ(g().LastHoverX, 3);  // the pointer move was handled inside the pause
+}
+
+}  // namespace
+}  // namespace sd::test

@@ -1,0 +1,100 @@
+// The info panel: value lines, the memory of the cell shown last, portraits.
+#include "render/info_panel.h"
+
+#include "play/game_fixture.h"
+#include "play/turn_cycle.h"
+
+namespace sd::test {
+namespace {
+
+class InfoPanelTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        Start();
+        ASSERT_FALSE(game->IsClosed());
+    }
+    void Show(int x, int y) {
+        ShowCellInfo(ctx, gfx(), static_cast<int16_t>(x), static_cast<int16_t>(y), *gfx().PicDisplay1, *gfx().PicMMC);
+    }
+    std::string Line(int y, uint8_t tag = kTagGreen, int x = 520) { return ReadCodedText(panel(), x, y, 30, tag); }
+};
+
+TEST_F(InfoPanelTest, GravIsWrittenWithFifteenDigitsAndNoTrailingZeros) {
+    EXPECT_EQ(GravText(5), "5");
+    EXPECT_EQ(GravText(0.25), "0.25");
+    EXPECT_EQ(GravText(2.50), "2.5");
+    EXPECT_EQ(GravText(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(GravText(123456789.125), "123456789.125");
+    EXPECT_EQ(GravText(-0.5), "-0.5");
+    EXPECT_EQ(GravText(0), "0");
+}
+
+TEST_F(InfoPanelTest, ValueLinesOfAUnit) {
+    Show(5, 2);  // Blauer Jaeger: 100 / 100 / 5 / 0.25, one remark line
+    EXPECT_EQ(Line(20, kTagRed, 195), "Blauer Jaeger");
+    EXPECT_EQ(Line(40, kTagGreen, 195), "Schnell.");
+    EXPECT_EQ(Line(20), "Energie: 100");
+    EXPECT_EQ(Line(34), "Schild:  100");
+    EXPECT_EQ(Line(48), "Plasma:  5");
+    EXPECT_EQ(Line(62), "Grav:    0.25");
+    // The values start 72 pixels right of the labels.
+    EXPECT_EQ(ReadCodedText(panel(), 520 + 72, 34, 3, kTagGreen), "100");
+}
+
+TEST_F(InfoPanelTest, NegativeValuesAreHiddenButGravMinusHalfShows) {
+    Show(0, 3);  // Gelbe Sonne: -1, -1, -1, Grav 5, two remark lines
+    EXPECT_EQ(Line(20, kTagRed, 195), "Gelbe Sonne");
+    EXPECT_EQ(Line(40, kTagGreen, 195), "Ein Stern.");
+    EXPECT_EQ(Line(52, kTagGreen, 195), "Zieht stark.");
+    EXPECT_EQ(Line(20), "");
+    EXPECT_EQ(Line(34), "");
+    EXPECT_EQ(Line(48), "");
+    EXPECT_EQ(Line(62), "Grav:    5");
+    Show(1, 4);  // Asteroid: Grav -1 hidden
+    EXPECT_EQ(Line(62), "");
+    Show(3, 4);  // Planet: Energie 30, Grav -0.5 shown (no glyph for the minus)
+    EXPECT_EQ(Line(20), "Energie: 30");
+    EXPECT_EQ(Line(62), "Grav:     0.5");
+}
+
+TEST_F(InfoPanelTest, SameCellTwiceRedrawsNothingAndTheMemoryOutlivesTheGame) {
+    Show(5, 2);
+    ctx.World.thing(14).Energie = 7;
+    Show(5, 2);
+    EXPECT_EQ(Line(20), "Energie: 100");
+    EXPECT_EQ(ctx.LastInfoX, 5);
+    EXPECT_EQ(ctx.LastInfoY, 2);
+
+    // A new game screen starts with the panel empty; the memory is kept, so
+    // (5, 2) is still "shown" and draws nothing.
+    game.reset();
+    Start();
+    ASSERT_FALSE(game->IsClosed());
+    Show(5, 2);
+    EXPECT_EQ(Line(20, kTagRed, 195), "");
+    Show(4, 2);
+    EXPECT_EQ(Line(20, kTagRed, 195), "Weltall");
+    Show(5, 2);
+    EXPECT_EQ(Line(20), "Energie: 100");
+}
+
+TEST_F(InfoPanelTest, FirstCallForCellZeroAfterProgramStartDrawsNothing) {
+    ASSERT_EQ(ctx.LastInfoX, 0);
+    ASSERT_EQ(ctx.LastInfoY, 0);
+    Show(0, 0);
+    EXPECT_EQ(Line(20, kTagRed, 195), "");
+}
+
+TEST_F(InfoPanelTest, PortraitFollowsUnitsAndClearsOnEmptySpace) {
+    Show(5, 2);  // unit 14: hover look, cell 1
+    ASSERT_TRUE(gfx().PicMMC->hasPicture());
+    EXPECT_EQ(gfx().PicMMC->picture().pixel(75, 65), gfx().PicClipAnim.cell(1).pixel(75, 65));
+    Show(3, 4);  // thing 3 keeps the unit's portrait
+    EXPECT_TRUE(gfx().PicMMC->hasPicture());
+    Show(4, 4);  // empty space clears it
+    EXPECT_FALSE(gfx().PicMMC->hasPicture());
+}
+
+}  // namespace
+}  // namespace sd::test

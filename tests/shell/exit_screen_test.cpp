@@ -1,0 +1,88 @@
+// The exit screen on its own: layout and the three handlers.
+#include "shell/exit_screen.h"
+
+#include "play/game_fixture.h"
+#include "platform/screen.h"
+
+namespace sd::test {
+namespace {
+
+using Vec = std::vector<int>;
+
+class ExitScreenTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        exitScreen = std::make_unique<FrmExit>(ctx);
+        ASSERT_TRUE(exitScreen->Load());
+        s = exitScreen->screen();
+        ASSERT_NE(s, nullptr);
+    }
+    void TearDown() override {
+        exitScreen.reset();
+        GameTest::TearDown();
+    }
+    platform::Element& Look(const char* name, int k) { return *s->find(name, k); }
+    std::unique_ptr<FrmExit> exitScreen;
+    platform::Screen* s = nullptr;
+};
+
+TEST_F(ExitScreenTest, LoadsCentredWithBothButtonsNormal) {
+    EXPECT_EQ(s->caption(), "eXIT");
+    EXPECT_EQ(s->width(), 251);
+    EXPECT_EQ(s->height(), 200);
+    EXPECT_NEAR(s->left(), (800 - 251) / 2.0, 0.5);
+    EXPECT_EQ(s->top(), 200);
+    for (int k = 0; k < 2; ++k) {
+        for (const char* n : {"PicBtNormal", "PicBtOver", "PicBtClick"}) {
+            EXPECT_EQ(Look(n, k).left(), 54);
+            EXPECT_EQ(Look(n, k).top(), k == 0 ? 91 : 135);
+        }
+        EXPECT_TRUE(Look("PicBtNormal", k).visible());
+        EXPECT_FALSE(Look("PicBtOver", k).visible());
+        EXPECT_FALSE(Look("PicBtClick", k).visible());
+    }
+}
+
+TEST_F(ExitScreenTest, HoverAndBackground) {
+    exitScreen->ButtonHover(0);
+    exitScreen->ButtonHover(1);
+    // Hovering button 1 shows both normal looks first, then swaps its own:
+    // button 0's hover look keeps its state.
+    EXPECT_TRUE(Look("PicBtOver", 0).visible());
+    EXPECT_TRUE(Look("PicBtNormal", 0).visible());
+    EXPECT_TRUE(Look("PicBtOver", 1).visible());
+    EXPECT_FALSE(Look("PicBtNormal", 1).visible());
+    exitScreen->BackgroundMove();
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_TRUE(Look("PicBtNormal", k).visible());
+        EXPECT_FALSE(Look("PicBtOver", k).visible());
+    }
+}
+
+TEST_F(ExitScreenTest, FirstButtonSetsGameOverSecondDoesNot) {
+    exitScreen->ButtonHover(1);
+    exitScreen->ButtonClick(1);
+    EXPECT_FALSE(ctx.GameState.GameOver);
+    EXPECT_TRUE(exitScreen->closed());
+    EXPECT_GE(clock.elapsedMs(), 200u);
+    EXPECT_EQ(Sounds(), Vec{0});
+
+    FrmExit second(ctx);
+    ASSERT_TRUE(second.Load());
+    second.ButtonHover(0);
+    second.ButtonClick(0);
+    EXPECT_TRUE(ctx.GameState.GameOver);
+    EXPECT_EQ(Sounds(), Vec{1});
+}
+
+TEST_F(ExitScreenTest, WithoutSoundTheButtonsBehaveTheSame) {
+    ctx.SoundOn = false;
+    exitScreen->ButtonHover(0);
+    exitScreen->ButtonClick(0);
+    EXPECT_TRUE(ctx.GameState.GameOver);
+    EXPECT_TRUE(audio.played.empty());
+}
+
+}  // namespace
+}  // namespace sd::test
