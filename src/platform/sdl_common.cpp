@@ -50,6 +50,9 @@ bool EnsureSdlVideo(bool headless, std::string* error) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
         SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        // A test that hangs must die by its timeout's SIGTERM; SDL would only
+        // turn that into a quit event nobody reads.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {

@@ -1,0 +1,65 @@
+// Switching the display for the run and back.
+#include <gtest/gtest.h>
+
+#include "data/context.h"
+#include "platform/platform.h"
+#include "shell/display_mode.h"
+
+using namespace sd;
+
+namespace {
+
+struct DisplayRig {
+    DisplayRig() : platform(Options()) { ctx.platform = &platform; }
+    platform::PlatformOptions Options() {
+        platform::PlatformOptions o;
+        o.headless = true;
+        o.clock = &clock;
+        o.audio = &audio;
+        return o;
+    }
+    platform::VirtualClock clock;
+    platform::AudioRecorder audio;
+    platform::Platform platform;
+    Context ctx;
+};
+
+}  // namespace
+
+TEST(DisplayMode, RestoreWithoutSwitchChangesNothing) {
+    DisplayRig rig;
+    EXPECT_FALSE(RestoreDisplayMode(rig.ctx));
+    EXPECT_FALSE(rig.ctx.ModeSwitched);
+    EXPECT_FALSE(rig.platform.isFullscreen());
+}
+
+TEST(DisplayMode, SwitchSavesTheModeFoundAndRestoreLeavesFullscreen) {
+    DisplayRig rig;
+    const platform::DisplayModeInfo desktop = rig.platform.currentDisplayMode();
+    ASSERT_GT(desktop.width, 0);
+
+    EXPECT_TRUE(SetDisplayMode(rig.ctx, 800, 600, false)) << "available, but not applied";
+    EXPECT_TRUE(rig.ctx.ModeSwitched);
+    EXPECT_FALSE(rig.platform.isFullscreen());
+
+    EXPECT_TRUE(SetDisplayMode(rig.ctx, 800, 600, true));
+    EXPECT_TRUE(rig.platform.isFullscreen());
+    EXPECT_EQ(rig.ctx.SavedMode.width, desktop.width);
+    EXPECT_EQ(rig.ctx.SavedMode.height, desktop.height);
+    EXPECT_EQ(rig.ctx.SavedMode.bitsPerPixel, desktop.bitsPerPixel);
+    EXPECT_EQ(rig.ctx.SavedMode.frequency, desktop.refreshRate);
+
+    EXPECT_TRUE(RestoreDisplayMode(rig.ctx));
+    EXPECT_FALSE(rig.platform.isFullscreen());
+    EXPECT_TRUE(rig.ctx.ModeSwitched) << "never set back";
+    // A second restore sets the same mode again.
+    EXPECT_TRUE(RestoreDisplayMode(rig.ctx));
+}
+
+TEST(DisplayMode, WithoutAPlatformNothingIsSwitched) {
+    Context ctx;
+    EXPECT_FALSE(SetDisplayMode(ctx, 800, 600, true));
+    EXPECT_FALSE(ctx.ModeSwitched);
+    ctx.ModeSwitched = true;
+    EXPECT_FALSE(RestoreDisplayMode(ctx));
+}
