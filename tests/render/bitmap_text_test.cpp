@@ -21,22 +21,6 @@ protected:
     }
 };
 
-TEST_F(BitmapTextTest, GlyphTable) {
-    EXPECT_EQ(GlyphCell('a'), 0);
-    EXPECT_EQ(GlyphCell('z'), 25);
-    EXPECT_EQ(GlyphCell('A'), 26);
-    EXPECT_EQ(GlyphCell('Z'), 51);
-    EXPECT_EQ(GlyphCell('1'), 52);
-    EXPECT_EQ(GlyphCell('9'), 60);
-    EXPECT_EQ(GlyphCell('0'), 61);
-    EXPECT_EQ(GlyphCell('!'), 62);
-    EXPECT_EQ(GlyphCell('%'), 66);
-    EXPECT_EQ(GlyphCell(':'), 85);
-    EXPECT_EQ(GlyphCell(','), 88);
-    EXPECT_EQ(GlyphCell('.'), 90);
-    for (int c : {int{' '}, 13, int{'-'}, int{'+'}, 0xE4, 0xDF, 0}) EXPECT_EQ(GlyphCell(static_cast<unsigned char>(c)), -1) << c;
-}
-
 TEST_F(BitmapTextTest, PenMovesEightRightAndCarriageReturnStartsANewLine) {
     platform::Surface s(100, 50);
     DrawFontText(gfx(), 10, 10, "Ab\rc", s, true, false, false);
