@@ -190,12 +190,17 @@ TEST_F(Events, CloseCommandAsksEveryScreen) {
     screen->onCloseRequest = [&] { ++asked; };
     Screen& plain = platform.createScreen("Plain", 10, 10);
     platform.showScreen(plain);
-    platform.injectCloseRequest();
-    platform.processPendingEvents();
+    platform.requestQuit();
     EXPECT_TRUE(platform.quitRequested());
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(plain.closed()) << "a screen without a handler is simply closed";
     EXPECT_FALSE(screen->closed());
+    platform.processPendingEvents();  // frees the closed screen: no handle to it may be used after this
+
+    // The window's close command takes the same road.
+    platform.injectCloseRequest();
+    platform.processPendingEvents();
+    EXPECT_EQ(asked, 2);
 }
 
 TEST(PlatformLifetime, PlatformsOneAfterAnother) {
