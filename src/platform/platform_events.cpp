@@ -170,15 +170,17 @@ bool Platform::Impl::windowToCanvas(int wx, int wy, double& x, double& y) const 
         return true;
     }
     // Window coordinates are in points; the renderer's output may have more
-    // pixels (HiDPI). The pixel centre of the pointer maps into the canvas.
+    // pixels (HiDPI). The top-left corner of the pointer's pixel maps into the
+    // canvas: at scale 1 that is the pixel itself, and the window's first pixel
+    // never lands left of the canvas.
     int winW = 0, winH = 0, outW = 0, outH = 0;
     SDL_GetWindowSize(window, &winW, &winH);
     SDL_GetRendererOutputSize(renderer, &outW, &outH);
     const double sx = winW > 0 ? static_cast<double>(outW) / winW : 1.0;
     const double sy = winH > 0 ? static_cast<double>(outH) / winH : 1.0;
     const SDL_Rect r = canvasRectInOutput();
-    x = ((wx + 0.5) * sx - r.x) * kCanvasWidth / r.w - 0.5;
-    y = ((wy + 0.5) * sy - r.y) * kCanvasHeight / r.h - 0.5;
+    x = (wx * sx - r.x) * kCanvasWidth / r.w;
+    y = (wy * sy - r.y) * kCanvasHeight / r.h;
     return true;
 }
 
