@@ -69,6 +69,17 @@ TEST_F(TitleMenuTest, BeendenEndsTheProgram) {
     EXPECT_EQ(ctx.CurrentCursor, -1);
 }
 
+TEST_F(TitleMenuTest, ProgramEndRestoresTheDisplayModeUnlessNoscreen) {
+    ctx.commandLine = "-nosound";
+    FrmStartup& t = Start();
+    EXPECT_TRUE(ctx.ModeSwitched);
+    EXPECT_FALSE(ctx.SoundOn);
+    const bool switched = platform->isFullscreen();
+    Click(LabelX(2), LabelY());
+    EXPECT_TRUE(t.Ended());
+    EXPECT_FALSE(platform->isFullscreen()) << "fullscreen during the run: " << switched;
+}
+
 TEST_F(TitleMenuTest, WindowCloseEndsTheProgramLikeBeenden) {
     FrmStartup& t = Start();
     platform->injectCloseRequest();
