@@ -151,7 +151,7 @@ void FrmStartup::LayOutPreviews() {
         box.setPosition(60 + 140 * (n % 5), n >= 5 ? top + kBoxHeight + 40 : top);
         box.setBackground(Color{0, 0, 0});
         box.clear();
-        box.tag = "0";
+        box.tag.assign(1, '0');  // assign(): GCC 12 warns falsely (-Wrestrict) on = "0" here
         box.setVisible(true);
         PreviewWorld(worlds, static_cast<int16_t>(n), box);
     }
