@@ -97,7 +97,17 @@ bool Platform::enterFullscreen(int width, int height) {
         }
     }
     // Otherwise the desktop stays as it is and the canvas is scaled onto it.
-    if (!ok) ok = SDL_SetWindowFullscreen(m.window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    if (!ok) {
+        // Without a window manager the fullscreen request alone leaves the window
+        // where it was while the picture is laid out for the whole display; placing
+        // the window over the display first makes both cases look the same.
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(DisplayOf(m.window), &bounds) == 0) {
+            SDL_SetWindowPosition(m.window, bounds.x, bounds.y);
+            SDL_SetWindowSize(m.window, bounds.w, bounds.h);
+        }
+        ok = SDL_SetWindowFullscreen(m.window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    }
     m.fullscreen = ok;
     m.forcePresent = true;
     if (ok && !m.options.headless) InstallDisplayRescue(m.window);
@@ -109,6 +119,8 @@ bool Platform::leaveFullscreen() {
     if (!m.window) return false;
     const bool ok = SDL_SetWindowFullscreen(m.window, 0) == 0;
     if (ok) {
+        SDL_SetWindowSize(m.window, kCanvasWidth, kCanvasHeight);
+        SDL_SetWindowPosition(m.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         m.fullscreen = false;
         ClearDisplayRescue();
     }

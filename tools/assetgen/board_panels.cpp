@@ -12,7 +12,9 @@ Image makeBoardBackground() {
     Image img(800, 440);
     SpaceLook look;
     look.seed = 4242;
-    look.nebula = 0.85f;
+    // Things are painted opaquely on black cells, so the clouds stay faint:
+    // a cell moved over them must not show as a hard black square.
+    look.nebula = 0.45f;
     paintSpace(img, look);
     return img;
 }
