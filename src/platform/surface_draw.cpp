@@ -11,6 +11,24 @@ namespace sd::platform {
 
 namespace {
 
+// Midpoint circle: walks one octant of a circle of the given radius and hands
+// each point (x, y) with x >= y to visit, which mirrors it into the others.
+template <typename Visit>
+void MidpointCircle(int radius, Visit visit) {
+    int x = radius, y = 0, err = 1 - radius;
+    while (x >= y) {
+        visit(x, y);
+        ++y;
+        if (err < 0) {
+            err += 2 * y + 1;
+        } else {
+            --x;
+            err += 2 * (y - x) + 1;
+        }
+    }
+}
+
+
 uint32_t* PixelAt(SDL_Surface* s, int x, int y) {
     return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch) + x;
 }
@@ -128,40 +146,23 @@ void Surface::rect(int x1, int y1, int x2, int y2, Color c) {
 
 void Surface::circle(int cx, int cy, int radius, Color c) {
     if (!s_ || radius < 0) return;
-    // Midpoint circle: one octant computed, mirrored into the other seven.
-    int x = radius, y = 0, err = 1 - radius;
-    while (x >= y) {
+    MidpointCircle(radius, [&](int x, int y) {
         setPixel(cx + x, cy + y, c); setPixel(cx + y, cy + x, c);
         setPixel(cx - y, cy + x, c); setPixel(cx - x, cy + y, c);
         setPixel(cx - x, cy - y, c); setPixel(cx - y, cy - x, c);
         setPixel(cx + y, cy - x, c); setPixel(cx + x, cy - y, c);
-        ++y;
-        if (err < 0) {
-            err += 2 * y + 1;
-        } else {
-            --x;
-            err += 2 * (y - x) + 1;
-        }
-    }
+    });
 }
 
 void Surface::fillCircle(int cx, int cy, int radius, Color c) {
     if (!s_ || radius < 0) return;
-    // The same midpoint walk, filling the horizontal spans between the mirrored points.
-    int x = radius, y = 0, err = 1 - radius;
-    while (x >= y) {
+    // The same walk, filling the horizontal spans between the mirrored points.
+    MidpointCircle(radius, [&](int x, int y) {
         fillRect(cx - x, cy + y, cx + x, cy + y, c);
         fillRect(cx - x, cy - y, cx + x, cy - y, c);
         fillRect(cx - y, cy + x, cx + y, cy + x, c);
         fillRect(cx - y, cy - x, cx + y, cy - x, c);
-        ++y;
-        if (err < 0) {
-            err += 2 * y + 1;
-        } else {
-            --x;
-            err += 2 * (y - x) + 1;
-        }
-    }
+    });
 }
 
 }  // namespace sd::platform

@@ -2,21 +2,6 @@
 
 namespace sd {
 
-int GlyphCell(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return c - 97;
-    if (c >= 'A' && c <= 'Z') return c - 39;
-    if (c >= '1' && c <= '9') return c + 3;
-    switch (c) {
-        case '0': return 61;
-        case '!': return 62;
-        case '%': return 66;
-        case ':': return 85;
-        case ',': return 88;
-        case '.': return 90;
-        default: return -1;
-    }
-}
-
 void DrawFontText(const GameGraphics& gfx, int16_t x, int16_t y, std::string_view text, platform::Surface& surface,
                   bool red, bool green, bool blue) {
     int penX = x;

@@ -5,12 +5,9 @@
 
 #include "platform/surface.h"
 #include "render/game_graphics.h"
+#include "render/glyph_table.h"
 
 namespace sd {
-
-// Glyph cell of a character in the font strips; -1 when it has none (blank,
-// carriage return, umlauts, most punctuation).
-int GlyphCell(unsigned char c);
 
 // Writes text with its first character's top-left corner at (x, y). Every
 // character moves the pen 8 pixels right, a carriage return 12 pixels down and

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "art.h"
+#include "render/glyph_table.h"
 
 namespace assetgen {
 namespace {
@@ -86,22 +87,6 @@ constexpr Glyph kGlyphs[] = {
 };
 // clang-format on
 
-// The game's glyph table: character to cell, -1 for none.
-int cellOf(char c) {
-    if (c >= 'a' && c <= 'z') return c - 97;
-    if (c >= 'A' && c <= 'Z') return c - 39;
-    if (c >= '1' && c <= '9') return c + 3;
-    switch (c) {
-        case '0': return 61;
-        case '!': return 62;
-        case '%': return 66;
-        case ':': return 85;
-        case ',': return 88;
-        case '.': return 90;
-        default: return -1;
-    }
-}
-
 constexpr int kCellW = 8, kCellH = 12, kColumns = 16, kRows = 10;
 constexpr int kInkX = 1, kInkY = 1;  // top-left of the 5 x 9 glyph box in its cell
 
@@ -115,7 +100,7 @@ Image makeBitmapFont(Rgb color) {
     const Rgb top = mix(color, rgb8(255, 255, 255), 0.35f);
     const Rgb bottom = color * 0.8f;
     for (const Glyph& g : kGlyphs) {
-        int cell = cellOf(g.ch);
+        int cell = sd::GlyphCell(static_cast<unsigned char>(g.ch));
         int ox = (cell % kColumns) * kCellW + kInkX, oy = (cell / kColumns) * kCellH + kInkY;
         for (int r = 0; r < 9; ++r) {
             if (!g.rows[r]) continue;
