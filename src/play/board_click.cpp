@@ -43,20 +43,6 @@ void Zeige_fahrbare_Zellen(GameScreen& g, const int16_t& X1, const int16_t& Y1) 
     walk(0, 1);   // down
 }
 
-namespace {
-
-// Portrait cell of a selected unit (column 0 of the portrait strip); -1 for others.
-int SelectedPortraitCell(int16_t t) {
-    switch (t) {
-        case 14: case 17: return 0;
-        case 15: case 18: return 2;
-        case 16: case 19: return 4;
-        default: return -1;
-    }
-}
-
-}  // namespace
-
 void BoardClick(GameScreen& g, int /*button*/, int /*shift*/, double x, double y) {
     if (g.Busy) return;
     Context& ctx = g.ctx;
@@ -132,7 +118,7 @@ void BoardClick(GameScreen& g, int /*button*/, int /*shift*/, double x, double y
     DrawCellFrame(ctx, board, cx, cy, TableColor(ctx, 2));
 
     const int16_t t = w.CellMap(cx, cy);
-    const int portrait = SelectedPortraitCell(t);
+    const int portrait = PortraitCell(t, false);
     if (portrait >= 0) gfx.PicMMC->setPicture(gfx.PicClipAnim.cell(portrait));
     gfx.PicClipWeaponSelect.paintCell(w.thing(t).Weapon, gfx.PicDisplay1->canvas(), 195, 100);
 }

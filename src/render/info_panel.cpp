@@ -14,19 +14,16 @@ std::string GravText(double grav) {
     return std::string(buf, r.ptr);
 }
 
-namespace {
-
-// Portrait cell for the player units 14..19 (hover look in column 1); -1 for others.
-int HoverPortraitCell(int16_t n) {
-    switch (n) {
-        case 14: case 17: return 1;
-        case 15: case 18: return 3;
-        case 16: case 19: return 5;
+int PortraitCell(int16_t t, bool hover) {
+    int row = -1;
+    switch (t) {
+        case 14: case 17: row = 0; break;
+        case 15: case 18: row = 1; break;
+        case 16: case 19: row = 2; break;
         default: return -1;
     }
+    return row * 2 + (hover ? 1 : 0);
 }
-
-}  // namespace
 
 void ShowCellInfo(Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y, platform::Element& panel,
                   platform::Element& portrait) {
@@ -49,7 +46,7 @@ void ShowCellInfo(Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y, p
         portrait.clearPicture();
     }
 
-    const int cell = HoverPortraitCell(n);
+    const int cell = PortraitCell(n, true);
     if (cell >= 0) portrait.setPicture(gfx.PicClipAnim.cell(cell));
 
     ctx.LastInfoX = x;
