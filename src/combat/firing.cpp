@@ -1,0 +1,68 @@
+#include "combat/firing.h"
+
+#include <cstdlib>
+
+#include "base/rounding.h"
+
+namespace sd {
+
+namespace {
+
+constexpr int16_t kPlasma = 0;
+constexpr int16_t kBeam = 1;
+constexpr int kBeamReach = 2;  // cells in each direction, diagonals included
+
+// The record of the thing in a cell, or null for empty space (or a cell off
+// the map), which must not be charged or damaged.
+Thing* ThingIn(WorldRecord& w, int16_t x, int16_t y) {
+    const int16_t n = w.CellMap(x, y);
+    if (n <= 0 || static_cast<size_t>(n) >= w.Things.size()) return nullptr;
+    return &w.Things[static_cast<size_t>(n)];
+}
+
+}  // namespace
+
+ShotRefusal CheckShot(const WorldRecord& w, int16_t XSource, int16_t YSource, int16_t XDest, int16_t YDest) {
+    const Thing& source = w.thing(w.CellMap(XSource, YSource));
+    if (long{source.Plasma} - 1 < 0 && source.Weapon == kPlasma) return ShotRefusal::NoCharge;
+    if (long{source.Energie} - w.EnergiePoints < 0 && source.Weapon == kBeam) return ShotRefusal::NoEnergy;
+    const bool farAway = std::labs(long{XSource} - XDest) > kBeamReach || std::labs(long{YSource} - YDest) > kBeamReach;
+    if (farAway && source.Weapon == kBeam) return ShotRefusal::OutOfRange;
+    return ShotRefusal::None;
+}
+
+int16_t RefusalSound(ShotRefusal r) {
+    switch (r) {
+        case ShotRefusal::NoCharge:
+        case ShotRefusal::NoEnergy:
+            return 14;
+        case ShotRefusal::OutOfRange:
+            return 13;
+        case ShotRefusal::None:
+            break;
+    }
+    return -1;
+}
+
+bool FiresPlasma(const WorldRecord& w, int16_t x, int16_t y) { return w.thing(w.CellMap(x, y)).Weapon == kPlasma; }
+
+void ChargeBeam(WorldRecord& w, int16_t XSource, int16_t YSource) {
+    if (Thing* t = ThingIn(w, XSource, YSource)) t->Energie = Sat16(long{t->Energie} - w.EnergiePoints);
+}
+
+void ChargePlasmaHit(WorldRecord& w, int16_t XSource, int16_t YSource) {
+    if (Thing* t = ThingIn(w, XSource, YSource)) t->Plasma = Sat16(long{t->Plasma} - 1);
+}
+
+void Damage(WorldRecord& w, int16_t cx, int16_t cy, int16_t points) {
+    if (Thing* t = ThingIn(w, cx, cy)) t->Schild = Sat16(long{t->Schild} - points);
+}
+
+bool IsDestroyed(const WorldRecord& w, int16_t cx, int16_t cy) {
+    const int16_t n = w.CellMap(cx, cy);
+    return n != 0 && w.thing(n).Schild < 1;
+}
+
+void RemoveThing(WorldRecord& w, int16_t cx, int16_t cy) { w.CellMap.set(cx, cy, 0); }
+
+}  // namespace sd
