@@ -1,0 +1,25 @@
+#pragma once
+// sternenduell-trajectory: the flight of plasma shots on a world of
+// worlds.dat, printed as text, for the people who build worlds.
+//
+//   --world N --from X Y --angle A --player P
+//       one line "x y" per step, then how the shot ended:
+//       "hit CX CY", "obstacle CX CY", "stalled", "off-board" or "loop"
+//   --scan --world N --player P
+//       "X Y A outcome" for every unit of player P and every angle 0..359
+//   --worlds FILE   another worlds.dat than the one beside the program
+//
+// Bad arguments: a usage line and status 2. A world the game would refuse:
+// the game's own message and status 2.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace sd::trajectory {
+
+// args: the arguments after the program name; programDir: the folder whose
+// worlds.dat is read unless --worlds names another. Returns the exit status.
+int RunTool(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+            std::ostream& err);
+
+}  // namespace sd::trajectory
