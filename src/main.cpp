@@ -7,6 +7,8 @@
 
 #include "data/context.h"
 #include "platform/platform.h"
+#include "play/cursor.h"
+#include "play/sound.h"
 #include "shell/command_line.h"
 #include "shell/title_screen.h"
 
@@ -18,6 +20,10 @@ int main(int argc, char** argv) {
         ctx.platform = &platform;
         ctx.clock = &platform.clock();
         ctx.messageBox = &platform.messageBox();
+        sd::SoundTable sounds;
+        sd::PointerMemory pointer;
+        ctx.sounds = &sounds;
+        ctx.pointer = &pointer;
         ctx.commandLine = sd::JoinCommandLine(argc, argv);
 
         sd::FrmStartup title(ctx);

@@ -5,7 +5,7 @@
 
 #include "data/ini_file.h"
 #include "data/number_text.h"
-#include "data/rounding.h"
+#include "base/rounding.h"
 
 namespace sd {
 

@@ -7,8 +7,7 @@
 #include "data/data_file_check.h"
 #include "data/ini_file.h"
 #include "data/number_text.h"
-#include "data/rounding.h"
-#include "data/show_error.h"
+#include "base/rounding.h"
 
 namespace sd {
 
@@ -23,7 +22,7 @@ constexpr int kColorsUsed = 5;
 // game uses and the closing one, so no drawing code reads past the end.
 std::vector<ColorEntry> SafeColorTable() { return std::vector<ColorEntry>(kColorsUsed + 1); }
 
-// One part of a colour: integer text from 0 to 255; empty gives 0.
+// One part of a colour: integer text, kept within 0 to 255; empty gives 0.
 int16_t ColorPart(const IniFile& ini, const std::string& key, DataFileCheck& check) {
     const std::string text = ini.value(kSection, key);
     if (text.empty() || check.failed()) return 0;
@@ -32,23 +31,25 @@ int16_t ColorPart(const IniFile& ini, const std::string& key, DataFileCheck& che
         check.fail(kSection, key, text, kNotAnInteger);
         return 0;
     }
+    // A part beyond the colour range is taken at the nearest end of it: a
+    // hand-edited 300 means "full", and refusing the whole file for it would
+    // stop the game over a shade.
     const double r = RoundEven(*v);
-    if (r < 0 || r > 255) {
-        check.fail(kSection, key, text, "muss zwischen 0 und 255 liegen");
-        return 0;
-    }
+    if (r < 0) return 0;
+    if (r > 255) return 255;
     return static_cast<int16_t>(r);
 }
 
 }  // namespace
 
-bool LoadSettings(Context& ctx) {
+LoadResult LoadSettings(Context& ctx) {
+    LoadResult result;
     const IniFile ini = IniFile::load(ctx.path(kFile));
     DataFileCheck check(kFile);
 
     std::string countText;
     const int16_t count = check.integerText(ini, kSection, "Counter", 0, &countText);
-    if (!ini.exists()) ShowError(ctx, "DAT-Dateien nicht vorhanden!", true);
+    if (!ini.exists()) result.add("DAT-Dateien nicht vorhanden!");
     if (!check.failed()) {
         if (count < 0) {
             check.fail(kSection, "Counter", countText, kNegative);
@@ -60,9 +61,9 @@ bool LoadSettings(Context& ctx) {
         }
     }
     if (check.failed()) {
-        ShowError(ctx, check.problem(), true);
+        result.add(check.problem());
         ctx.ColorTable = SafeColorTable();
-        return false;
+        return result;
     }
 
     // Entries 0 to count; the last one is never read and stays black.
@@ -74,12 +75,12 @@ bool LoadSettings(Context& ctx) {
         e.B = ColorPart(ini, std::to_string(c) + "B", check);
     }
     if (check.failed()) {
-        ShowError(ctx, check.problem(), true);
+        result.add(check.problem());
         ctx.ColorTable = SafeColorTable();
-        return false;
+        return result;
     }
     ctx.ColorTable = std::move(table);
-    return true;
+    return result;
 }
 
 }  // namespace sd

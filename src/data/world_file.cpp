@@ -19,8 +19,7 @@
 #include "data/data_file_check.h"
 #include "data/ini_file.h"
 #include "data/number_text.h"
-#include "data/rounding.h"
-#include "data/show_error.h"
+#include "base/rounding.h"
 
 namespace sd {
 
@@ -189,12 +188,13 @@ void ReadRow(std::string_view text, const std::string& section, const std::strin
 
 }  // namespace
 
-bool LoadWorld(Context& ctx, int16_t worldNumber) {
+LoadResult LoadWorld(Context& ctx, int16_t worldNumber) {
+    LoadResult result;
     const IniFile ini = IniFile::load(ctx.path(kFile));
     if (!ini.exists()) {
-        ShowError(ctx, "DAT-Dateien nicht vorhanden!", true);
+        result.add("DAT-Dateien nicht vorhanden!");
         ctx.World = MissingFileWorld();
-        return false;
+        return result;
     }
 
     WorldRecord w;
@@ -214,12 +214,12 @@ bool LoadWorld(Context& ctx, int16_t worldNumber) {
     }
 
     if (check.failed()) {
-        ShowError(ctx, check.problem(), true);
+        result.add(check.problem());
         ctx.World = SafeEmptyWorld();
-        return false;
+        return result;
     }
     ctx.World = std::move(w);
-    return true;
+    return result;
 }
 
 }  // namespace sd

@@ -2,7 +2,6 @@
 #include "data/world_model.h"
 
 #include "data/context.h"
-#include "platform/clock.h"
 
 namespace sd {
 
@@ -26,14 +25,12 @@ const Thing& WorldRecord::thing(int n) const {
 
 Thing& WorldRecord::thing(int n) {
     if (n >= 0 && static_cast<size_t>(n) < Things.size()) return Things[static_cast<size_t>(n)];
-    // A number outside the table is nobody's empty thing; a caller may write to
-    // it, so it is cleared on every use and such writes leave no trace.
-    static Thing scratch;
-    scratch = Thing{};
-    return scratch;
+    // A number outside the table is nobody's empty thing.
+    outside_ = Thing{};
+    return outside_;
 }
 
-void ResetGameState(Context& ctx) {
+void ResetGameState(Context& ctx, const std::tm& now) {
     GameStateRecord& g = ctx.GameState;
     g.SelectedX = -1;
     g.SelectedY = -1;
@@ -41,14 +38,7 @@ void ResetGameState(Context& ctx) {
     g.TurnCounter = 1;
     g.GridVisible = false;
     g.GameOver = false;
-    if (ctx.clock != nullptr) {
-        g.StartTime = ctx.clock->localNow();
-    } else {
-        const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&now, &local);
-        g.StartTime = local;
-    }
+    g.StartTime = now;
 }
 
 }  // namespace sd

@@ -70,6 +70,13 @@ struct WorldRecord {
     // all-zero entry (owner 0), like an empty cell.
     const Thing& thing(int n) const;
     Thing& thing(int n);
+
+private:
+    // Stands in for a number outside the table when a caller writes: cleared at
+    // every such use, so those writes leave no trace.
+    Thing outside_;
+
+public:
     // Owner of the thing in cell (x, y); an empty cell has owner 0.
     int16_t ownerAt(int x, int y) const { return thing(CellMap(x, y)).Besitzer; }
 };
@@ -90,8 +97,8 @@ struct GameStateRecord {
 };
 
 // Starts the state of play of a new game: no selection, player 1, turn 1, grid
-// hidden, not over, start time now. Leaves the world, colours, WorldNumber,
-// AimAngle and SpeedDelay alone.
-void ResetGameState(Context& ctx);
+// hidden, not over, started at now (local time). Leaves the world, colours,
+// WorldNumber, AimAngle and SpeedDelay alone.
+void ResetGameState(Context& ctx, const std::tm& now);
 
 }  // namespace sd

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "data/rounding.h"
+#include "base/rounding.h"
 #include "platform/sdl_common.h"
 
 namespace sd::platform {

@@ -96,6 +96,10 @@ public:
     // True when the canvas can be shown fullscreen at all (there is a window).
     bool canFullscreen() const;
     bool isFullscreen() const;
+    // The game has taken the display over for this run (whether or not
+    // fullscreen followed); until then there is nothing to give back.
+    void takeDisplayMode();
+    bool displayModeTaken() const;
 
     // --- for tests and reviewers ---
     // The composited canvas as it would be presented.

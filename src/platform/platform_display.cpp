@@ -77,6 +77,8 @@ bool Platform::displayOffers(int width, int height) {
 
 bool Platform::canFullscreen() const { return impl_->window != nullptr; }
 bool Platform::isFullscreen() const { return impl_->fullscreen; }
+void Platform::takeDisplayMode() { impl_->displayModeTaken = true; }
+bool Platform::displayModeTaken() const { return impl_->displayModeTaken; }
 
 bool Platform::enterFullscreen(int width, int height) {
     Impl& m = *impl_;

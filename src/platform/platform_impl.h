@@ -21,6 +21,7 @@ struct Platform::Impl {
     SDL_Texture* texture = nullptr;
     bool windowShown = false;
     bool fullscreen = false;
+    bool displayModeTaken = false;
     SDL_Cursor* cursor = nullptr;
 
     std::unique_ptr<RealClock> ownClock;

@@ -1,21 +1,18 @@
 #include "play/command_buttons.h"
 
+#include "base/layout.h"
 #include "data/context.h"
 #include "platform/element.h"
-#include "play/board_click.h"
 #include "play/cursor.h"
 #include "play/turn_cycle.h"
+#include "play/waiting.h"
 #include "render/board_drawing.h"
-#include "shell/exit_screen.h"
-#include "shell/sound.h"
+#include "play/exit_screen.h"
+#include "play/sound.h"
 
 namespace sd {
 
 namespace {
-
-// Button positions, relative to the top-left corner of the info panel.
-constexpr int kButtonLeft = 16;
-constexpr int kButtonTop[3] = {21, 59, 97};
 
 void ShowOnly(platform::Element* shown, platform::Element* hidden1, platform::Element* hidden2) {
     hidden1->setVisible(false);
@@ -27,9 +24,9 @@ void ShowOnly(platform::Element* shown, platform::Element* hidden1, platform::El
 
 void Draw_Buttons(GameScreen& g) {
     GameGraphics& gfx = g.gfx;
-    const double left = gfx.PicDisplay1->left() + kButtonLeft;
+    const double left = gfx.PicDisplay1->left() + layout::kButtonLeft;
     for (int i = 0; i < 3; ++i) {
-        const double top = gfx.PicDisplay1->top() + kButtonTop[i];
+        const double top = gfx.PicDisplay1->top() + layout::kButtonTop[i];
         gfx.PicButtonNormal[i]->setPosition(left, top);
         gfx.PicButtonOver[i]->setPosition(left, top);
         gfx.PicButtonClick[i]->setPosition(left, top);
@@ -45,7 +42,7 @@ void Reset_all_Buttons(GameScreen& g) {
 }
 
 void ButtonHover(GameScreen& g, int i) {
-    if (g.Busy || i < 0 || i > 2) return;
+    if (i < 0 || i > 2) return;
     SetMouseCursor(g.ctx, 1);
     Reset_all_Buttons(g);
     g.gfx.PicButtonNormal[i]->setVisible(false);
@@ -53,31 +50,28 @@ void ButtonHover(GameScreen& g, int i) {
 }
 
 void ButtonPress(GameScreen& g, int i) {
-    if (g.Busy || i < 0 || i > 2) return;
+    if (i < 0 || i > 2) return;
     GameGraphics& gfx = g.gfx;
     gfx.PicButtonOver[i]->setVisible(false);
     gfx.PicButtonClick[i]->setVisible(true);
-    PlaySoundEffect(g.ctx, 1, 1);
+    PlaySoundEffect(g.ctx, Sfx::ButtonClick);
     if (i == 0) ToggleGrid(g);
     if (i == 1) EndTurn(g);
     // The pressed look stays for the pause; other handlers may run meanwhile.
-    ShortPause(g.ctx);
-    if (g.closed) return;
+    if (!g.Wait(200)) return;
     gfx.PicButtonClick[i]->setVisible(false);
     gfx.PicButtonNormal[i]->setVisible(true);
     if (i == 2) LeaveGame(g);
 }
 
 void ToggleGrid(GameScreen& g) {
-    Context& ctx = g.ctx;
-    GameStateRecord& s = ctx.GameState;
-    platform::Surface& board = g.gfx.PicBack->canvas();
-    DrawGrid(ctx, board, s.GridVisible ? platform::Color{0, 0, 0} : TableColor(ctx, 0));
-    if (s.SelectedX > -1 && s.SelectedY > -1) {
-        Zeige_fahrbare_Zellen(g, s.SelectedX, s.SelectedY);
-        DrawCellFrame(ctx, board, s.SelectedX, s.SelectedY, TableColor(ctx, 2));
-    }
+    GameStateRecord& s = g.ctx.GameState;
     s.GridVisible = !s.GridVisible;
+    BoardView view;
+    view.grid = true;
+    view.selectionValid = s.hasSelection();
+    view.selection = {s.SelectedX, s.SelectedY};
+    DrawBoardFrames(g.ctx, g.gfx.PicBack->canvas(), view);
 }
 
 void LeaveGame(GameScreen& g) {
@@ -94,14 +88,15 @@ void LeaveGame(GameScreen& g) {
 void WeaponToggle(GameScreen& g, double x, double y) {
     Context& ctx = g.ctx;
     const GameStateRecord& s = ctx.GameState;
-    if (g.Busy || s.SelectedX == -1 || s.SelectedY == -1) return;
-    if (!(x >= 194 && x <= 424 && y >= 98 && y <= 120)) return;
+    if (s.SelectedX == -1 || s.SelectedY == -1) return;
+    constexpr layout::PanelRect r = layout::kWeaponHit;
+    if (!(x >= r.left && x <= r.right && y >= r.top && y <= r.bottom)) return;
 
     Thing& t = ctx.World.thing(ctx.World.CellMap(s.SelectedX, s.SelectedY));
     const int16_t w = t.Weapon == 1 ? int16_t{0} : static_cast<int16_t>(t.Weapon + 1);
     t.Weapon = w;
-    g.gfx.PicClipWeaponSelect.paintCell(w, g.gfx.PicDisplay1->canvas(), 195, 100);
-    PlaySoundEffect(ctx, w == 1 ? int16_t{9} : int16_t{10}, 1);
+    g.gfx.PicClipWeaponSelect.paintCell(w, g.gfx.PicDisplay1->canvas(), layout::kWeaponLeft, layout::kWeaponTop);
+    PlaySoundEffect(ctx, w == 1 ? Sfx::WeaponBeam : Sfx::WeaponPlasma);
 }
 
 }  // namespace sd

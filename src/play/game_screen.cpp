@@ -3,7 +3,6 @@
 #include "play/game_screen.h"
 
 #include "data/context.h"
-#include "data/rounding.h"
 #include "platform/platform.h"
 #include "play/board_click.h"
 #include "play/cell_picking.h"
@@ -11,17 +10,22 @@
 #include "play/cursor.h"
 #include "play/game_screen_impl.h"
 #include "play/turn_cycle.h"
+#include "play/waiting.h"
+#include "play/aiming_dial.h"
 
 namespace sd {
 
 namespace {
 
-// What ctx.closeGameScreen holds while this game screen exists; the destructor
-// recognises its own entry by it.
-struct CloseThisGameScreen {
-    FrmMain::Impl* impl;
-    void operator()() const { impl->CloseGameScreen(); }
-};
+// Input for the player's turn reaches its handler only while the game screen is
+// idle: during a shot or the victory wait the board, the command buttons and
+// the weapon switch ignore the mouse. This is the one place that decides it.
+template <typename F>
+auto WhenIdle(GameScreen* g, F handler) {
+    return [g, handler](auto... args) {
+        if (g->phase == GamePhase::Idle && !g->closed) handler(args...);
+    };
+}
 
 void CreateElements(GameScreen& g) {
     platform::Screen& screen = *g.screen;
@@ -44,21 +48,25 @@ void CreateElements(GameScreen& g) {
     gfx.PicWin->setVisible(false);
 
     GameScreen* gp = &g;
-    gfx.PicBack->onMouseMove = [gp](double x, double y, int) { BoardHover(*gp, x, y); };
-    gfx.PicBack->onMouseUp = [gp](int button, int shift, double x, double y, int) { BoardClick(*gp, button, shift, x, y); };
+    gfx.PicBack->onMouseMove = WhenIdle(gp, [gp](double x, double y, int) { BoardHover(*gp, x, y); });
+    gfx.PicBack->onMouseUp =
+        WhenIdle(gp, [gp](int button, int shift, double x, double y, int) { BoardClick(*gp, button, shift, x, y); });
     for (int i = 0; i < 3; ++i) {
-        gfx.PicButtonNormal[i]->onMouseMove = [gp](double, double, int index) { ButtonHover(*gp, index); };
+        gfx.PicButtonNormal[i]->onMouseMove = WhenIdle(gp, [gp](double, double, int index) { ButtonHover(*gp, index); });
+        // The arrow comes back over a button whatever the game is doing.
         gfx.PicButtonOver[i]->onMouseMove = [gp](double, double, int) { SetMouseCursor(gp->ctx, 1); };
-        gfx.PicButtonOver[i]->onClick = [gp](int index) { ButtonPress(*gp, index); };
+        gfx.PicButtonOver[i]->onClick = WhenIdle(gp, [gp](int index) { ButtonPress(*gp, index); });
     }
     gfx.PicDisplay1->onMouseMove = [gp](double, double, int) {
         Reset_all_Buttons(*gp);
         SetMouseCursor(gp->ctx, 1);
     };
-    gfx.PicDisplay1->onMouseUp = [gp](int, int, double x, double y, int) { WeaponToggle(*gp, x, y); };
+    gfx.PicDisplay1->onMouseUp = WhenIdle(gp, [gp](int, int, double x, double y, int) { WeaponToggle(*gp, x, y); });
     // The aiming dial and the victory panel each answer one click while a shot waits for it.
-    gfx.PicAngle->onClick = [gp](int) { gp->AngleChosen = true; };
-    gfx.PicWin->onClick = [gp](int) { gp->WinClicked = true; };
+    WireAimingDial(*gp);
+    gfx.PicWin->onClick = [gp](int) {
+        if (gp->phase == GamePhase::Victory) gp->phase = GamePhase::Idle;
+    };
 }
 
 }  // namespace
@@ -68,18 +76,22 @@ FrmMain::Impl::Impl(Context& c) : ctx(c), platform(*c.platform) {}
 void FrmMain::Impl::CloseGameScreen() {
     if (closed) return;
     closed = true;
-    if (ctx.showTitleScreen) ctx.showTitleScreen();
     if (screen != nullptr) platform.closeScreen(*screen);
+}
+
+bool FrmMain::Impl::Wait(uint32_t ms) {
+    return WaitMs(ctx, ms, [this] { return closed; });
+}
+
+bool FrmMain::Impl::WaitForPhaseEnd(GamePhase p) {
+    return WaitUntil(ctx, [this, p] { return phase != p; }, [this] { return closed; });
 }
 
 FrmMain::FrmMain(Context& ctx) : impl_(std::make_unique<Impl>(ctx)) {}
 
 FrmMain::~FrmMain() {
     Impl& g = *impl_;
-    if (auto* fn = g.ctx.closeGameScreen.target<CloseThisGameScreen>(); fn != nullptr && fn->impl == &g) {
-        g.ctx.closeGameScreen = nullptr;
-    }
-    // Destroyed while still open (the program ends): take the screen away without the title screen.
+    // Destroyed while still open (the program ends): take the screen away.
     if (!g.closed && g.screen != nullptr) {
         g.closed = true;
         g.platform.closeScreen(*g.screen);
@@ -91,19 +103,10 @@ void FrmMain::Load() {
     if (g.screen != nullptr) return;
     g.screen = &g.platform.createScreen("FrmMain");
     g.screen->setBackground(platform::Color{0, 0, 0});
-    // The window's close command leaves the game for the title screen; when the
-    // whole program is ending, the screen just goes.
-    g.screen->onCloseRequest = [&g] {
-        if (g.platform.quitRequested()) {
-            if (g.closed) return;
-            g.closed = true;
-            g.platform.closeScreen(*g.screen);
-        } else {
-            g.CloseGameScreen();
-        }
-    };
+    // The window's close command (the program is ending) takes the screen away;
+    // a shot or a wait in progress sees it closed and stops.
+    g.screen->onCloseRequest = [&g] { g.CloseGameScreen(); };
     CreateElements(g);
-    g.ctx.closeGameScreen = CloseThisGameScreen{&g};
     StartGame(g);
 }
 

@@ -22,4 +22,31 @@ void DrawGrid(const Context& ctx, platform::Surface& surface, platform::Color co
 // One-pixel outline of cell (x, y), lying on the cell's grid lines.
 void DrawCellFrame(const Context& ctx, platform::Surface& surface, int16_t x, int16_t y, platform::Color color);
 
+// Colour of the grid: colour table entry 0 while the grid is shown, else black.
+platform::Color GridColor(const Context& ctx);
+
+// Frames, in colour table entry 3, the cells the thing in (X1, Y1) can reach:
+// along its row and column, up to its range, stopping at the first occupied cell.
+void Zeige_fahrbare_Zellen(const Context& ctx, platform::Surface& board, const int16_t& X1, const int16_t& Y1);
+
+struct BoardCell {
+    int16_t x = 0;
+    int16_t y = 0;
+};
+
+// What the frames on the board show, as the handlers ask for it. Drawn in this
+// order, so that later frames win on shared edges: the grid (with the frame of
+// the selection as the state has it), the old hover frame erased to the grid
+// colour, the reach and the frame of the selection, the new hover frame.
+struct BoardView {
+    bool grid = false;
+    bool eraseValid = false;
+    BoardCell erase;       // a frame that goes back to the grid colour
+    bool selectionValid = false;
+    BoardCell selection;   // its reach in colour 3, itself in colour 2
+    bool hoverValid = false;
+    BoardCell hover;       // the cell under the pointer (or the target), colour 1
+};
+void DrawBoardFrames(const Context& ctx, platform::Surface& board, const BoardView& view);
+
 }  // namespace sd

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "base/layout.h"
+#include "base/units.h"
 #include "data/context.h"
 #include "render/bitmap_text.h"
 
@@ -15,32 +17,41 @@ std::string GravText(double grav) {
 }
 
 int PortraitCell(int16_t t, bool hover) {
-    int row = -1;
-    switch (t) {
-        case 14: case 17: row = 0; break;
-        case 15: case 18: row = 1; break;
-        case 16: case 19: row = 2; break;
-        default: return -1;
-    }
+    const int row = units::Rank(t);
+    if (row < 0) return -1;
     return row * 2 + (hover ? 1 : 0);
 }
 
-void ShowCellInfo(Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y, platform::Element& panel,
-                  platform::Element& portrait) {
-    if (x == ctx.LastInfoX && y == ctx.LastInfoY) return;
-
+platform::Surface& InfoPanel::ClearText(platform::Element& panel) {
+    constexpr layout::PanelRect r = layout::kInfoText;
     platform::Surface& s = panel.canvas();
-    s.fillRect(175, 8, 635, 140, platform::Color{0, 0, 0});
+    s.fillRect(r.left, r.top, r.right, r.bottom, platform::Color{0, 0, 0});
+    Forget();
+    return s;
+}
 
+void InfoPanel::WriteValue(const GameGraphics& gfx, platform::Element& panel, int top, const std::string& text) {
+    platform::Surface& s = panel.canvas();
+    s.fillRect(layout::kValueLeft, top, layout::kValueBoxRight, top + layout::kValueBoxHeight, platform::Color{0, 0, 0});
+    DrawFontText(gfx, layout::kValueLeft, top, text, s, false, true, false);
+    Forget();
+}
+
+void InfoPanel::ShowCellInfo(const Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y,
+                             platform::Element& panel, platform::Element& portrait) {
+    if (shown_ && x == shownX_ && y == shownY_) return;
+
+    platform::Surface& s = ClearText(panel);
     const int16_t n = ctx.World.CellMap(x, y);
     if (n != 0) {
+        using namespace layout;
         const Thing& t = ctx.World.thing(n);
         DrawFontText(gfx, 195, 20, t.Text, s, true, false, false);
         DrawFontText(gfx, 195, 40, t.Bemerkung, s, false, true, false);
-        if (t.Energie >= 0) DrawFontText(gfx, 520, 20, "Energie: " + std::to_string(t.Energie), s, false, true, false);
-        if (t.Schild >= 0) DrawFontText(gfx, 520, 34, "Schild:  " + std::to_string(t.Schild), s, false, true, false);
-        if (t.Plasma >= 0) DrawFontText(gfx, 520, 48, "Plasma:  " + std::to_string(t.Plasma), s, false, true, false);
-        if (t.Grav > -1) DrawFontText(gfx, 520, 62, "Grav:    " + GravText(t.Grav), s, false, true, false);
+        if (t.Energie >= 0) DrawFontText(gfx, kValueLeft, kEnergyTop, "Energie: " + std::to_string(t.Energie), s, false, true, false);
+        if (t.Schild >= 0) DrawFontText(gfx, kValueLeft, kShieldTop, "Schild:  " + std::to_string(t.Schild), s, false, true, false);
+        if (t.Plasma >= 0) DrawFontText(gfx, kValueLeft, kPlasmaTop, "Plasma:  " + std::to_string(t.Plasma), s, false, true, false);
+        if (t.Grav > -1) DrawFontText(gfx, kValueLeft, kGravTop, "Grav:    " + GravText(t.Grav), s, false, true, false);
     } else {
         DrawFontText(gfx, 195, 20, "Weltall", s, true, false, false);
         portrait.clearPicture();
@@ -49,8 +60,9 @@ void ShowCellInfo(Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y, p
     const int cell = PortraitCell(n, true);
     if (cell >= 0) portrait.setPicture(gfx.PicClipAnim.cell(cell));
 
-    ctx.LastInfoX = x;
-    ctx.LastInfoY = y;
+    shown_ = true;
+    shownX_ = x;
+    shownY_ = y;
 }
 
 }  // namespace sd

@@ -1,5 +1,7 @@
 #pragma once
-// The info panel: name, remark and values of the thing in a cell.
+// The info panel: name, remark and values of the thing in a cell, the turn
+// message, and the values a shot changes. One object owns the panel's text
+// area, so it knows which cell the area shows.
 #include <cstdint>
 #include <string>
 
@@ -18,9 +20,24 @@ std::string GravText(double grav);
 // column 1 the hover look. -1 for every other thing number.
 int PortraitCell(int16_t t, bool hover);
 
-// Shows cell (x, y) on the panel and sets the portrait of a unit. Does nothing
-// when that cell is the one shown last (ctx.LastInfoX, ctx.LastInfoY).
-void ShowCellInfo(Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y, platform::Element& panel,
-                  platform::Element& portrait);
+class InfoPanel {
+public:
+    // Shows cell (x, y) on the panel and sets the portrait of a unit. Does
+    // nothing when the text area still shows that cell.
+    void ShowCellInfo(const Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y, platform::Element& panel,
+                      platform::Element& portrait);
+    // Wipes the text area for other text; the cell shown is forgotten.
+    platform::Surface& ClearText(platform::Element& panel);
+    // Rewrites one line of the values column (black box, then the text in the
+    // green font), as a shot does with the energy and plasma lines.
+    void WriteValue(const GameGraphics& gfx, platform::Element& panel, int top, const std::string& text);
+    // The text area no longer shows a known cell.
+    void Forget() { shown_ = false; }
+
+private:
+    bool shown_ = false;  // the text area shows the cell below
+    int16_t shownX_ = 0;
+    int16_t shownY_ = 0;
+};
 
 }  // namespace sd

@@ -1,10 +1,10 @@
 // ScreenSetup: the display switched to 800 x 600 for the run and back at the end.
 //
-// The platform does the mode work: where the display offers width x height the
-// window goes fullscreen in that mode; otherwise it goes fullscreen on the
-// desktop and the canvas is scaled onto it. Leaving fullscreen gives the
-// desktop its own mode back (SDL restores it), which is the mode kept in
-// SavedMode, with its depth and refresh rate.
+// The platform does the mode work and keeps the mode it found: where the
+// display offers width x height the window goes fullscreen in that mode;
+// otherwise it goes fullscreen on the desktop and the canvas is scaled onto
+// it. Leaving fullscreen gives the desktop its own mode back, with its depth
+// and refresh rate.
 #include "shell/display_mode.h"
 
 #include "data/context.h"
@@ -15,14 +15,7 @@ namespace sd {
 bool SetDisplayMode(Context& ctx, int16_t width, int16_t height, bool apply) {
     if (!ctx.platform) return false;
     platform::Platform& p = *ctx.platform;
-
-    const platform::DisplayModeInfo found = p.currentDisplayMode();
-    ctx.SavedMode.width = found.width;
-    ctx.SavedMode.height = found.height;
-    ctx.SavedMode.bitsPerPixel = found.bitsPerPixel;
-    ctx.SavedMode.frequency = found.refreshRate;
-
-    ctx.ModeSwitched = true;
+    p.takeDisplayMode();
 
     // "Can be set": the display offers the mode, or at least the scaled canvas
     // can fill the desktop. Either way the game gets its 800 x 600 screen.
@@ -32,8 +25,7 @@ bool SetDisplayMode(Context& ctx, int16_t width, int16_t height, bool apply) {
 }
 
 bool RestoreDisplayMode(Context& ctx) {
-    if (!ctx.ModeSwitched) return false;
-    if (!ctx.platform) return false;
+    if (!ctx.platform || !ctx.platform->displayModeTaken()) return false;
     return ctx.platform->leaveFullscreen();
 }
 

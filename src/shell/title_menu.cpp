@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/layout.h"
 #include "data/context.h"
 #include "platform/element.h"
 #include "platform/message_box.h"
@@ -11,18 +12,18 @@ namespace sd {
 
 using platform::Element;
 
-void Highlight(Context& ctx, const MenuLabels& labels, int16_t index) {
-    if (index == ctx.HighlightedButton) return;
+void Highlight(int16_t& highlighted, const MenuLabels& labels, int16_t index) {
+    if (index == highlighted) return;
     for (Element* label : labels) {
         if (label) label->setTextColor(kLabelNormal);
     }
     if (index >= 0 && index < kMenuLabelCount && labels[index]) labels[index]->setTextColor(kLabelHighlighted);
-    ctx.HighlightedButton = index;
+    highlighted = index;
 }
 
 bool ShowInfoPanel(Context& ctx, Element& panel) {
-    constexpr double cx = 800 / 2;
-    constexpr double cy = 600 / 2;
+    constexpr double cx = layout::kScreenWidth / 2;
+    constexpr double cy = layout::kScreenHeight / 2;
 
     std::string error;
     platform::Surface picture = platform::Surface::loadBmp(ctx.path("fx/info.bmp"), &error);

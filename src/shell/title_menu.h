@@ -26,7 +26,7 @@ inline constexpr int kVersionRevision = 0;
 
 // Paints every label in the normal colour and label index (if >= 0) in the
 // highlighted one; nothing happens while index stays the same.
-void Highlight(Context& ctx, const MenuLabels& labels, int16_t index);
+void Highlight(int16_t& highlighted, const MenuLabels& labels, int16_t index);
 
 // Loads fx/info.bmp into the panel, centres it on the 800 x 600 title panel,
 // writes the version at its bottom left and shows it. False (with the panel

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/layout.h"
 #include "data/context.h"
 #include "data/ini_file.h"
 #include "platform/clock.h"
@@ -16,7 +17,7 @@
 #include "play/game_screen.h"
 #include "shell/command_line.h"
 #include "shell/program_end.h"
-#include "shell/sound.h"
+#include "play/sound.h"
 #include "shell/speed_check.h"
 
 namespace sd {
@@ -27,8 +28,8 @@ using platform::Font;
 
 namespace {
 
-constexpr int kTitleWidth = 800;
-constexpr int kTitleHeight = 600;
+constexpr int kTitleWidth = layout::kScreenWidth;
+constexpr int kTitleHeight = layout::kScreenHeight;
 constexpr int kLabelWidth = 241;
 constexpr int kLabelHeight = 46;
 constexpr int kBoxWidth = 101;
@@ -44,11 +45,9 @@ FrmStartup::FrmStartup(Context& ctx) : ctx_(ctx) {
     // The window's close command ends the program like "Beenden".
     screen_->onCloseRequest = [this] { Unload(); };
     BuildElements();
-    ctx_.showTitleScreen = [this] { ShowTitleScreen(); };
 }
 
 FrmStartup::~FrmStartup() {
-    ctx_.showTitleScreen = nullptr;
     game_.reset();
     finishedGames_.clear();
     if (!ended_ && screen_) ctx_.platform->closeScreen(*screen_);
@@ -163,14 +162,14 @@ void FrmStartup::LabelMouseMove(int k) { Highlight(static_cast<int16_t>(k)); }
 
 void FrmStartup::TitlePanelMouseMove() { Highlight(-1); }
 
-void FrmStartup::Highlight(int16_t index) { sd::Highlight(ctx_, lblButton_, index); }
+void FrmStartup::Highlight(int16_t index) { sd::Highlight(highlightedButton_, lblButton_, index); }
 
 void FrmStartup::LabelClick(int k) {
     if (ended_ || k < 0 || k >= kMenuLabelCount) return;
     picInfo_->setVisible(false);
     lblButton_[k]->setTextColor(kLabelPressed);
     ctx_.platform->refresh();
-    PlaySoundEffect(ctx_, 0, 1);
+    PlaySoundEffect(ctx_, Sfx::MenuClick);
     // The press stays on screen for a moment; the sound plays on meanwhile.
     ctx_.clock->sleepMs(400);
     switch (k) {
@@ -181,7 +180,7 @@ void FrmStartup::LabelClick(int k) {
 }
 
 void FrmStartup::InfoPanelClick() {
-    PlaySoundEffect(ctx_, 0, 1);
+    PlaySoundEffect(ctx_, Sfx::MenuClick);
     picInfo_->setVisible(false);
 }
 
@@ -203,7 +202,12 @@ void FrmStartup::ShowTitleScreen() {
 
 void FrmStartup::CollectClosedGames() {
     finishedGames_.clear();
-    if (game_ && game_->IsClosed()) game_.reset();
+    // A game that ended (won, left, or stopped by a file error) hands the
+    // screen back to the title, which still holds the chosen world.
+    if (game_ && game_->IsClosed()) {
+        game_.reset();
+        ShowTitleScreen();
+    }
 }
 
 void FrmStartup::Unload() {

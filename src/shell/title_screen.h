@@ -41,6 +41,7 @@ public:
     void LabelMouseMove(int k);
     void TitlePanelMouseMove();
     void Highlight(int16_t index);
+    int16_t highlightedButton() const { return highlightedButton_; }
     void LabelClick(int k);
     void InfoPanelClick();
 
@@ -71,6 +72,7 @@ private:
     std::unique_ptr<FrmMain> game_;
     std::vector<std::unique_ptr<FrmMain>> finishedGames_;
     bool ended_ = false;
+    int16_t highlightedButton_ = 0;  // menu label shown highlighted, -1 none
 };
 
 }  // namespace sd

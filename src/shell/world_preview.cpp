@@ -7,10 +7,10 @@
 #include "data/context.h"
 #include "data/ini_file.h"
 #include "data/number_text.h"
-#include "data/rounding.h"
+#include "base/rounding.h"
 #include "platform/color.h"
 #include "platform/element.h"
-#include "shell/sound.h"
+#include "play/sound.h"
 
 namespace sd {
 
@@ -97,7 +97,7 @@ void ClickWorldPreview(Context& ctx, const PreviewBoxes& boxes, int k) {
     Element& chosen = *boxes[k];
     if (TagValue(chosen) == 0) return;
 
-    PlaySoundEffect(ctx, 1, 1);
+    PlaySoundEffect(ctx, Sfx::ButtonClick);
     // The frame is drawn at the box's outer size, so its right and bottom edges
     // fall outside the drawing area: the mark shows on the top and left edges.
     for (Element* box : boxes) {

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh context over a temporary program directory, with a message recorder
-// instead of message boxes and a counter for closing the game screen.
+// A fresh context over a temporary program directory; the loaders' problems
+// of the last load are kept for the test to read.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -9,7 +9,8 @@
 #include <string>
 
 #include "data/context.h"
-#include "platform/message_box.h"
+#include "data/settings_file.h"
+#include "data/world_file.h"
 
 class DataFixture : public ::testing::Test {
 protected:
@@ -18,8 +19,6 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
         ctx.programDir = dir_;
-        ctx.messageBox = &messages;
-        ctx.closeGameScreen = [this] { ++closed; };
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -28,13 +27,20 @@ protected:
     }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
     std::string onlyMessage() const {
-        EXPECT_EQ(messages.shown.size(), 1u);
-        return messages.shown.empty() ? std::string() : messages.shown.front().text;
+        EXPECT_EQ(last.problems.size(), 1u);
+        return last.problems.empty() ? std::string() : last.problems.front();
+    }
+    bool loadWorld(int16_t n) {
+        last = sd::LoadWorld(ctx, n);
+        return last.ok();
+    }
+    bool loadSettings() {
+        last = sd::LoadSettings(ctx);
+        return last.ok();
     }
 
     sd::Context ctx;
-    sd::platform::MessageRecorder messages;
-    int closed = 0;
+    sd::LoadResult last;
 
 private:
     std::string dir_;

@@ -12,8 +12,8 @@ protected:
 
 TEST_F(SettingsFile, LoadsEntriesZeroToCounterWithTheLastBlack) {
     write("settings.dat", "[colors]\ncounter=5\n0R=1\n0G=2\n0B=3\n1R=255\n2G=2.5\n3R=7\n4B= 9 \n");
-    ASSERT_TRUE(sd::LoadSettings(ctx));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_TRUE(loadSettings());
+    EXPECT_TRUE(last.ok());
     ASSERT_EQ(ctx.ColorTable.size(), 6u);
     EXPECT_EQ(ctx.ColorTable[0].R, 1);
     EXPECT_EQ(ctx.ColorTable[0].G, 2);
@@ -27,12 +27,10 @@ TEST_F(SettingsFile, LoadsEntriesZeroToCounterWithTheLastBlack) {
 }
 
 TEST_F(SettingsFile, MissingFileReportsBothErrors) {
-    EXPECT_FALSE(sd::LoadSettings(ctx));
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].caption, "Error");
-    EXPECT_EQ(messages.shown[0].text, "DAT-Dateien nicht vorhanden!");
-    EXPECT_EQ(messages.shown[1].text, "Fehler beim Lesen der INI-Dateien");
-    EXPECT_EQ(closed, 2);
+    EXPECT_FALSE(loadSettings());
+    ASSERT_EQ(last.problems.size(), 2u);
+    EXPECT_EQ(last.problems[0], "DAT-Dateien nicht vorhanden!");
+    EXPECT_EQ(last.problems[1], "Fehler beim Lesen der INI-Dateien");
     expectSafeBlackTable();
 }
 
@@ -47,18 +45,22 @@ TEST_F(SettingsFile, RefusesUnusableValues) {
         {"[Colors]\nCounter=40000\n", "settings.dat, [Colors] Counter = \"40000\": au\xDF" "erhalb von -32768 bis 32767"},
         {"[Colors]\nCounter=-1\n", "settings.dat, [Colors] Counter = \"-1\": darf nicht negativ sein"},
         {"[Colors]\nCounter=3\n", "settings.dat, [Colors] Counter = \"3\": die Farben 0 bis 4 werden gebraucht"},
-        {"[Colors]\nCounter=5\n2G=256\n", "settings.dat, [Colors] 2G = \"256\": muss zwischen 0 und 255 liegen"},
-        {"[Colors]\nCounter=5\n1B=-1\n4R=x\n", "settings.dat, [Colors] 1B = \"-1\": muss zwischen 0 und 255 liegen"},
-        {"[Colors]\nCounter=5\n4R=1e9\n", "settings.dat, [Colors] 4R = \"1e9\": muss zwischen 0 und 255 liegen"},
+        {"[Colors]\nCounter=5\n1B=-1\n4R=x\n", "settings.dat, [Colors] 4R = \"x\": keine ganze Zahl"},
         {"[Colors]\nCounter=5\n0R=red\n", "settings.dat, [Colors] 0R = \"red\": keine ganze Zahl"},
     };
     for (const auto& c : cases) {
-        messages.shown.clear();
-        closed = 0;
         write("settings.dat", c.content);
-        EXPECT_FALSE(sd::LoadSettings(ctx)) << c.content;
+        EXPECT_FALSE(loadSettings()) << c.content;
         EXPECT_EQ(onlyMessage(), c.message);
-        EXPECT_EQ(closed, 1);
         expectSafeBlackTable();
     }
+}
+
+TEST_F(SettingsFile, ColourPartsBeyondTheRangeAreTakenAtItsEnds) {
+    write("settings.dat", "[Colors]\nCounter=5\n2G=256\n1B=-1\n4R=1e9\n0R=255.4\n");
+    ASSERT_TRUE(loadSettings());
+    EXPECT_EQ(ctx.ColorTable[2].G, 255);
+    EXPECT_EQ(ctx.ColorTable[1].B, 0);
+    EXPECT_EQ(ctx.ColorTable[4].R, 255);
+    EXPECT_EQ(ctx.ColorTable[0].R, 255);
 }

@@ -32,8 +32,8 @@ TEST_F(WorldFile, ConvertsEveryKindOfValue) {
                                   "3_Text=Sonne\n3_Energie=2.5\n3_Plasma=3.5x\n3_Schild=abc\n3_Grav=0.25\n"
                                   "3_Besitzer=-1\n3_Bemerkung1=eins\n3_Bemerkung2=zwei\n3_Bemerkung4=vier\n",
                                   "1=5  7\n2=-3 0 abc 4x\n3=0 14 0 0 3\n4=0.4 1.5"));
-    ASSERT_TRUE(sd::LoadWorld(ctx, 2));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_TRUE(loadWorld(2));
+    EXPECT_TRUE(last.ok());
     const sd::WorldRecord& w = ctx.World;
     EXPECT_EQ(w.Raster_x, 2);
     EXPECT_EQ(w.Raster_y, 4);
@@ -65,9 +65,8 @@ TEST_F(WorldFile, ConvertsEveryKindOfValue) {
 }
 
 TEST_F(WorldFile, MissingFileReportsAndLeavesDefaults) {
-    EXPECT_FALSE(sd::LoadWorld(ctx, 0));
+    EXPECT_FALSE(loadWorld(0));
     EXPECT_EQ(onlyMessage(), "DAT-Dateien nicht vorhanden!");
-    EXPECT_EQ(closed, 1);
     const sd::WorldRecord& w = ctx.World;
     EXPECT_EQ(w.Raster_width + w.Raster_max_x + w.Raster_max_y, 0);
     EXPECT_EQ(w.EnergiePoints, 50);
@@ -80,7 +79,7 @@ TEST_F(WorldFile, MissingFileReportsAndLeavesDefaults) {
 
 TEST_F(WorldFile, MissingWorldAndNoThings) {
     write("worlds.dat", "[Global]\nRaster_width=60\nRaster_height=60\nRaster_max_x=12\nRaster_max_y=7\n");
-    ASSERT_TRUE(sd::LoadWorld(ctx, 5));
+    ASSERT_TRUE(loadWorld(5));
     EXPECT_EQ(ctx.World.Thing_counter, 0);
     EXPECT_EQ(ctx.World.Things.size(), 1u);
     EXPECT_EQ(ctx.World.CellMap(0, 0), 0);
@@ -116,12 +115,9 @@ TEST_F(WorldFile, RefusesWorldsThatCannotBePlayedSafely) {
          w + "World2] 1 = \"28\": in Spalte 0: f\xFC" "r dieses Ding gibt es kein Bild (h\xF6" "chstens 27)"},
     };
     for (const auto& c : cases) {
-        messages.shown.clear();
-        closed = 0;
         write("worlds.dat", WorldsDat(c.global, c.things, c.world));
-        EXPECT_FALSE(sd::LoadWorld(ctx, 2)) << c.message;
+        EXPECT_FALSE(loadWorld(2)) << c.message;
         EXPECT_EQ(onlyMessage(), c.message);
-        EXPECT_EQ(closed, 1);
         expectSafeEmptyWorld();
     }
 }

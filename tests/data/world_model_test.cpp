@@ -3,25 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "data/context.h"
-#include "platform/clock.h"
-
-namespace {
-
-class FixedClock final : public sd::platform::Clock {
-public:
-    double seconds() override { return 0; }
-    uint32_t tickCount() override { return 0; }
-    void sleepMs(uint32_t) override {}
-    std::tm localNow() override {
-        std::tm t{};
-        t.tm_year = 99;
-        t.tm_hour = 13;
-        return t;
-    }
-};
-
-}  // namespace
-
 TEST(WorldModel, ThingNumbersOutsideTheTableReadAsNobody) {
     sd::WorldRecord w;
     w.Things.resize(3);
@@ -41,11 +22,12 @@ TEST(WorldModel, ThingNumbersOutsideTheTableReadAsNobody) {
 
 TEST(WorldModel, ResetGameStateStartsANewGame) {
     sd::Context ctx;
-    FixedClock clock;
-    ctx.clock = &clock;
+    std::tm now{};
+    now.tm_year = 99;
+    now.tm_hour = 13;
     EXPECT_EQ(ctx.GameState.SelectedX, 0);  // before the first game
     ctx.GameState = {3, 4, 5, 2, 9, {}, true, true, 45, 7};
-    sd::ResetGameState(ctx);
+    sd::ResetGameState(ctx, now);
     const sd::GameStateRecord& g = ctx.GameState;
     EXPECT_EQ(g.SelectedX, -1);
     EXPECT_EQ(g.SelectedY, -1);

@@ -3,7 +3,9 @@
 // (11,3), asteroid 2 (owner -1) at (1,4), planet 3 (owner 0) at (3,4).
 #include "play/game_fixture.h"
 
+#include "data/board_geometry.h"
 #include "play/board_click.h"
+#include "render/board_drawing.h"
 #include "play/turn_cycle.h"
 
 namespace sd::test {
@@ -132,11 +134,11 @@ TEST_F(BoardClickTest, RangesRoundHalvesToEven) {
     for (const Case c : {Case{25, 0}, Case{75, 8}, Case{100, 8}, Case{125, 8}, Case{150, 11}, Case{-30, 0}}) {
         ctx.World.thing(14).Energie = c.energie;
         RepaintBoard(g());
-        Zeige_fahrbare_Zellen(g(), 5, 2);
+        Zeige_fahrbare_Zellen(ctx, board(), 5, 2);
         EXPECT_EQ(ReachFrames(), c.frames) << "Energie " << c.energie;
     }
     ctx.World.EnergiePoints = 0;  // never reaches play; still no division by zero
-    EXPECT_EQ(ThingRange(ctx, 14), 0);
+    EXPECT_EQ(ThingRange(ctx.World, 14), 0);
 }
 
 TEST_F(BoardClickTest, MoveOf75LeavesNegativeEnergyAndNoRange) {
@@ -145,7 +147,7 @@ TEST_F(BoardClickTest, MoveOf75LeavesNegativeEnergyAndNoRange) {
     Click(3, 2);
     EXPECT_TRUE(Selected(3, 2));
     EXPECT_EQ(ctx.World.thing(14).Energie, -25);
-    EXPECT_EQ(ThingRange(ctx, 14), 0);
+    EXPECT_EQ(ThingRange(ctx.World, 14), 0);
     Click(2, 2);
     EXPECT_EQ(Sounds(), (Vec{2, 2, 8}));
 

@@ -25,6 +25,7 @@
 #include "play/cursor.h"
 #include "play/game_screen.h"
 #include "play/game_screen_impl.h"
+#include "play/sound.h"
 
 namespace sd::test {
 
@@ -147,7 +148,8 @@ protected:
     Context ctx;
     fs::path dir;
     std::unique_ptr<FrmMain> game;
-    int titleShown = 0;
+    SoundTable sounds;
+    PointerMemory pointer;
 
     void SetUp() override { Prepare(GameOptions{}); }
 
@@ -197,13 +199,15 @@ protected:
         ctx.messageBox = &messages;
         ctx.programDir = dir.string();
         ctx.SoundOn = true;
+        sounds = SoundTable{};
         for (int i = 1; i <= 16; ++i) {
             char name[32];
             std::snprintf(name, sizeof name, "fx/%03d.wav", i);
-            ctx.SoundFiles.push_back(ctx.path(name));
+            sounds.SoundFiles.push_back(ctx.path(name));
         }
-        ctx.showTitleScreen = [this] { ++titleShown; };
-        ForgetReportedCursorFiles();
+        ctx.sounds = &sounds;
+        pointer = PointerMemory{};
+        ctx.pointer = &pointer;
         messages.shown.clear();
         audio.played.clear();
     }

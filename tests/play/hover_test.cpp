@@ -1,5 +1,6 @@
 // Cell picking, the hover frame and the cursor rules.
 #include "play/game_fixture.h"
+#include "data/board_geometry.h"
 
 #include "play/turn_cycle.h"
 #include "render/board_drawing.h"
@@ -21,7 +22,7 @@ TEST_F(HoverTest, PickingClampsToTheBoardAndGivesLinesToTheLowerRightCell) {
     ctx.World.Raster_max_x = 10;
     auto column = [&](int16_t px) {
         int16_t x = px, y = 30;
-        GetMouseZelle_Koordinates(ctx, x, y);
+        GetMouseZelle_Koordinates(ctx.World, x, y);
         return x;
     };
     EXPECT_EQ(column(9), 0);
@@ -32,7 +33,7 @@ TEST_F(HoverTest, PickingClampsToTheBoardAndGivesLinesToTheLowerRightCell) {
     EXPECT_EQ(column(32000), 9);
     EXPECT_EQ(column(-32000), 0);
     int16_t x = 100, y = 60;  // on the line between rows 0 and 1
-    GetMouseZelle_Koordinates(ctx, x, y);
+    GetMouseZelle_Koordinates(ctx.World, x, y);
     EXPECT_EQ(y, 1);
     EXPECT_EQ(x, 1);
 }
@@ -40,14 +41,14 @@ TEST_F(HoverTest, PickingClampsToTheBoardAndGivesLinesToTheLowerRightCell) {
 TEST_F(HoverTest, ZeroCellSizeOrNoColumnsPicksCellZero) {
     ctx.World.Raster_width = 0;
     int16_t x = 500, y = 300;
-    GetMouseZelle_Koordinates(ctx, x, y);
+    GetMouseZelle_Koordinates(ctx.World, x, y);
     EXPECT_EQ(x, 0);
     EXPECT_EQ(y, 0);
     ctx.World.Raster_width = 60;
     ctx.World.Raster_max_x = 0;
     ctx.World.Raster_max_y = 0;
     x = 500, y = 300;
-    GetMouseZelle_Koordinates(ctx, x, y);
+    GetMouseZelle_Koordinates(ctx.World, x, y);
     EXPECT_EQ(x, 0);
     EXPECT_EQ(y, 0);
     BoardHover(g(), 500, 300);  // must neither crash nor hang
@@ -91,21 +92,21 @@ TEST_F(HoverTest, WithSelectionFramesAreRepairedAndHoverIsDrawnLast) {
 }
 
 TEST_F(HoverTest, CursorRules) {
-    EXPECT_EQ(ctx.CurrentCursor, 1);
+    EXPECT_EQ(pointer.CurrentCursor, 1);
     // Without a selection enemy things do not change the cursor.
     Hover(11, 3);
-    EXPECT_EQ(ctx.CurrentCursor, 1);
+    EXPECT_EQ(pointer.CurrentCursor, 1);
     Click(5, 2);
     Hover(10, 2);
     Hover(11, 3);
-    EXPECT_EQ(ctx.CurrentCursor, 2);
+    EXPECT_EQ(pointer.CurrentCursor, 2);
     Hover(10, 3);  // empty: keeps the target cursor
-    EXPECT_EQ(ctx.CurrentCursor, 2);
+    EXPECT_EQ(pointer.CurrentCursor, 2);
     Hover(1, 4);   // owner -1
-    EXPECT_EQ(ctx.CurrentCursor, 1);
+    EXPECT_EQ(pointer.CurrentCursor, 1);
     Hover(11, 3);
     Hover(7, 2);   // own thing
-    EXPECT_EQ(ctx.CurrentCursor, 1);
+    EXPECT_EQ(pointer.CurrentCursor, 1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -120,7 +121,7 @@ TEST_F(HoverTest, MissingCursorFileIsReportedOncePerRunAndTheGameGoesOn) {
     Hover(10, 3);
     Hover(7, 2);
     Hover(11, 3);
-    EXPECT_EQ(ctx.CurrentCursor, 2);
+    EXPECT_EQ(pointer.CurrentCursor, 2);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, "Error");
     EXPECT_NE(messages.shown[0].text.find("c2.ico"), std::string::npos);
@@ -129,11 +130,14 @@ TEST_F(HoverTest, MissingCursorFileIsReportedOncePerRunAndTheGameGoesOn) {
 
 TEST_F(HoverTest, BusyBlocksTheBoardHandlers) {
     Click(5, 2);
-    g().Busy = true;
-    Hover(11, 3);
-    Click(5, 3);
-    Click(5, 2);
-    EXPECT_EQ(ctx.CurrentCursor, 1);
+    g().phase = GamePhase::Animating;
+    // Real pointer events (the board lies at (15, 0) on the canvas), through
+    // the screen's wiring where the gate sits.
+    plat->injectMouseMove(15 + CellX(11), CellY(3));
+    plat->injectClick(15 + CellX(5), CellY(3));
+    plat->injectClick(15 + CellX(5), CellY(2));
+    plat->processPendingEvents();
+    EXPECT_EQ(pointer.CurrentCursor, 1);
     EXPECT_NE(TopEdge(11, 3), Entry(1));
     EXPECT_EQ(ctx.World.CellMap(5, 2), 14);
     EXPECT_TRUE(ctx.GameState.hasSelection());

@@ -15,7 +15,8 @@ protected:
         ASSERT_FALSE(game->IsClosed());
     }
     void Show(int x, int y) {
-        ShowCellInfo(ctx, gfx(), static_cast<int16_t>(x), static_cast<int16_t>(y), *gfx().PicDisplay1, *gfx().PicMMC);
+        g().info.ShowCellInfo(ctx, gfx(), static_cast<int16_t>(x), static_cast<int16_t>(y), *gfx().PicDisplay1,
+                              *gfx().PicMMC);
     }
     std::string Line(int y, uint8_t tag = kTagGreen, int x = 520) { return ReadCodedText(panel(), x, y, 30, tag); }
 };
@@ -58,32 +59,47 @@ TEST_F(InfoPanelTest, NegativeValuesAreHiddenButGravMinusHalfShows) {
     EXPECT_EQ(Line(62), "Grav:     0.5");
 }
 
-TEST_F(InfoPanelTest, SameCellTwiceRedrawsNothingAndTheMemoryOutlivesTheGame) {
+TEST_F(InfoPanelTest, SameCellTwiceRedrawsNothingButANewGameForgetsTheCell) {
     Show(5, 2);
     ctx.World.thing(14).Energie = 7;
     Show(5, 2);
     EXPECT_EQ(Line(20), "Energie: 100");
-    EXPECT_EQ(ctx.LastInfoX, 5);
-    EXPECT_EQ(ctx.LastInfoY, 2);
 
-    // A new game screen starts with the panel empty; the memory is kept, so
-    // (5, 2) is still "shown" and draws nothing.
+    // A new game screen starts with the panel empty and shows the cell again.
     game.reset();
     Start();
     ASSERT_FALSE(game->IsClosed());
     Show(5, 2);
-    EXPECT_EQ(Line(20, kTagRed, 195), "");
-    Show(4, 2);
-    EXPECT_EQ(Line(20, kTagRed, 195), "Weltall");
-    Show(5, 2);
+    EXPECT_EQ(Line(20, kTagRed, 195), "Blauer Jaeger");
     EXPECT_EQ(Line(20), "Energie: 100");
 }
 
-TEST_F(InfoPanelTest, FirstCallForCellZeroAfterProgramStartDrawsNothing) {
-    ASSERT_EQ(ctx.LastInfoX, 0);
-    ASSERT_EQ(ctx.LastInfoY, 0);
+TEST_F(InfoPanelTest, CellZeroIsShownTheFirstTime) {
+    ctx.World.CellMap.set(0, 0, 14);
     Show(0, 0);
-    EXPECT_EQ(Line(20, kTagRed, 195), "");
+    EXPECT_EQ(Line(20, kTagRed, 195), "Blauer Jaeger");
+}
+
+TEST_F(InfoPanelTest, AnyOtherTextInTheAreaMakesTheSameCellDrawAgain) {
+    Show(5, 2);
+    g().info.ClearText(*gfx().PicDisplay1);
+    Show(5, 2);
+    EXPECT_EQ(Line(20, kTagRed, 195), "Blauer Jaeger");
+
+    // The turn message, then the same unit selected again: its values, not "Zug 2".
+    Click(5, 2);
+    EndTurn(g());
+    EndTurn(g());
+    EXPECT_EQ(Line(20, kTagRed, 195), "Zug 3");
+    Click(5, 2);
+    EXPECT_EQ(Line(20, kTagRed, 195), "Blauer Jaeger");
+    EXPECT_EQ(Line(20), "Energie: 100");
+
+    // A value line rewritten after a shot counts as other text too.
+    g().info.WriteValue(gfx(), *gfx().PicDisplay1, 20, "Energie: 50 ");
+    EXPECT_EQ(Line(20), "Energie: 50");
+    g().info.ShowCellInfo(ctx, gfx(), 5, 2, *gfx().PicDisplay1, *gfx().PicMMC);
+    EXPECT_EQ(Line(20), "Energie: 100");
 }
 
 TEST_F(InfoPanelTest, PortraitFollowsUnitsAndClearsOnEmptySpace) {

@@ -29,7 +29,7 @@ struct DisplayRig {
 TEST(DisplayMode, RestoreWithoutSwitchChangesNothing) {
     DisplayRig rig;
     EXPECT_FALSE(RestoreDisplayMode(rig.ctx));
-    EXPECT_FALSE(rig.ctx.ModeSwitched);
+    EXPECT_FALSE(rig.platform.displayModeTaken());
     EXPECT_FALSE(rig.platform.isFullscreen());
 }
 
@@ -39,19 +39,20 @@ TEST(DisplayMode, SwitchSavesTheModeFoundAndRestoreLeavesFullscreen) {
     ASSERT_GT(desktop.width, 0);
 
     EXPECT_TRUE(SetDisplayMode(rig.ctx, 800, 600, false)) << "available, but not applied";
-    EXPECT_TRUE(rig.ctx.ModeSwitched);
+    EXPECT_TRUE(rig.platform.displayModeTaken());
     EXPECT_FALSE(rig.platform.isFullscreen());
 
     EXPECT_TRUE(SetDisplayMode(rig.ctx, 800, 600, true));
     EXPECT_TRUE(rig.platform.isFullscreen());
-    EXPECT_EQ(rig.ctx.SavedMode.width, desktop.width);
-    EXPECT_EQ(rig.ctx.SavedMode.height, desktop.height);
-    EXPECT_EQ(rig.ctx.SavedMode.bitsPerPixel, desktop.bitsPerPixel);
-    EXPECT_EQ(rig.ctx.SavedMode.frequency, desktop.refreshRate);
 
     EXPECT_TRUE(RestoreDisplayMode(rig.ctx));
     EXPECT_FALSE(rig.platform.isFullscreen());
-    EXPECT_TRUE(rig.ctx.ModeSwitched) << "never set back";
+    const platform::DisplayModeInfo after = rig.platform.currentDisplayMode();
+    EXPECT_EQ(after.width, desktop.width);
+    EXPECT_EQ(after.height, desktop.height);
+    EXPECT_EQ(after.bitsPerPixel, desktop.bitsPerPixel);
+    EXPECT_EQ(after.refreshRate, desktop.refreshRate);
+    EXPECT_TRUE(rig.platform.displayModeTaken()) << "never given up";
     // A second restore sets the same mode again.
     EXPECT_TRUE(RestoreDisplayMode(rig.ctx));
 }
@@ -59,7 +60,5 @@ TEST(DisplayMode, SwitchSavesTheModeFoundAndRestoreLeavesFullscreen) {
 TEST(DisplayMode, WithoutAPlatformNothingIsSwitched) {
     Context ctx;
     EXPECT_FALSE(SetDisplayMode(ctx, 800, 600, true));
-    EXPECT_FALSE(ctx.ModeSwitched);
-    ctx.ModeSwitched = true;
     EXPECT_FALSE(RestoreDisplayMode(ctx));
 }

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "data/context.h"
+#include "play/cursor.h"
+#include "play/sound.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/element.h"
@@ -34,6 +36,8 @@ protected:
         ctx.messageBox = &messages;
         ctx.programDir = SD_OUT_DIR;
         ctx.commandLine = "-NOSCREEN";
+        ctx.sounds = &sounds;
+        ctx.pointer = &pointer;
     }
 
     void TearDown() override {
@@ -82,6 +86,8 @@ protected:
     platform::MessageRecorder messages;
     platform::AudioRecorder audio;
     std::unique_ptr<platform::Platform> platform;
+    SoundTable sounds;
+    PointerMemory pointer;
     Context ctx;
     std::unique_ptr<FrmStartup> title;
     std::filesystem::path tempDir;

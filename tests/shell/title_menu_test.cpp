@@ -11,7 +11,7 @@ platform::Color ColorOf(FrmStartup& t, int k) { return t.menuLabel(k).textColor(
 
 TEST_F(TitleMenuTest, HoverHighlightFollowsThePointer) {
     FrmStartup& t = Start();
-    EXPECT_EQ(ctx.HighlightedButton, -1);
+    EXPECT_EQ(t.highlightedButton(), -1);
     for (int k = 0; k < 3; ++k) EXPECT_EQ(ColorOf(t, k), kLabelNormal);
 
     Move(LabelX(0), LabelY());
@@ -20,13 +20,13 @@ TEST_F(TitleMenuTest, HoverHighlightFollowsThePointer) {
     Move(LabelX(1), LabelY());
     EXPECT_EQ(ColorOf(t, 0), kLabelNormal);
     EXPECT_EQ(ColorOf(t, 1), kLabelHighlighted);
-    EXPECT_EQ(ctx.HighlightedButton, 1);
+    EXPECT_EQ(t.highlightedButton(), 1);
     // A preview box changes nothing; the title panel clears the highlight.
     Move(BoxX(0), BoxY(0));
     EXPECT_EQ(ColorOf(t, 1), kLabelHighlighted);
     Move(400, 100);
     EXPECT_EQ(ColorOf(t, 1), kLabelNormal);
-    EXPECT_EQ(ctx.HighlightedButton, -1);
+    EXPECT_EQ(t.highlightedButton(), -1);
 }
 
 TEST_F(TitleMenuTest, InformationShowsThePanelWithTheVersionAndAClickHidesIt) {
@@ -66,13 +66,13 @@ TEST_F(TitleMenuTest, BeendenEndsTheProgram) {
     Click(LabelX(2), LabelY());
     EXPECT_TRUE(t.Ended());
     EXPECT_FALSE(platform->anyScreenVisible());
-    EXPECT_EQ(ctx.CurrentCursor, -1);
+    EXPECT_EQ(pointer.CurrentCursor, -1);
 }
 
 TEST_F(TitleMenuTest, ProgramEndRestoresTheDisplayModeUnlessNoscreen) {
     ctx.commandLine = "-nosound";
     FrmStartup& t = Start();
-    EXPECT_TRUE(ctx.ModeSwitched);
+    EXPECT_TRUE(platform->displayModeTaken());
     EXPECT_FALSE(ctx.SoundOn);
     const bool switched = platform->isFullscreen();
     Click(LabelX(2), LabelY());
@@ -85,7 +85,7 @@ TEST_F(TitleMenuTest, WindowCloseEndsTheProgramLikeBeenden) {
     platform->injectCloseRequest();
     platform->processPendingEvents();
     EXPECT_TRUE(t.Ended());
-    EXPECT_EQ(ctx.CurrentCursor, -1);
+    EXPECT_EQ(pointer.CurrentCursor, -1);
 }
 
 TEST_F(TitleMenuTest, MissingTitlePictureIsReportedByName) {

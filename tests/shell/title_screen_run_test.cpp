@@ -2,7 +2,7 @@
 // leave it through the exit screen, find the title screen as it was, quit.
 #include "play/game_screen.h"
 #include "play/game_screen_impl.h"
-#include "shell/exit_screen.h"
+#include "play/exit_screen.h"
 #include "title_fixture.h"
 
 namespace sd::test {
@@ -13,7 +13,7 @@ using TitleRunTest = TitleFixture;
 TEST_F(TitleRunTest, ChooseWorldPlayLeaveAndQuit) {
     FrmStartup& t = Start();
     EXPECT_TRUE(t.screen().visible());
-    EXPECT_EQ(ctx.CurrentCursor, 1);
+    EXPECT_EQ(pointer.CurrentCursor, 1);
     ASSERT_NE(t.worldBox(3).tag, "0");
 
     Click(BoxX(3), BoxY(3));
@@ -48,8 +48,9 @@ TEST_F(TitleRunTest, ChooseWorldPlayLeaveAndQuit) {
 
     ASSERT_TRUE(t.game()->IsClosed());
     EXPECT_TRUE(ctx.GameState.GameOver);
-    EXPECT_TRUE(t.screen().visible());
+    // The main loop's safe point frees the game and brings the title back.
     t.CollectClosedGames();
+    EXPECT_TRUE(t.screen().visible());
     EXPECT_EQ(t.game(), nullptr);
 
     // The title screen as it was left: world 3 still framed and chosen.
@@ -88,7 +89,7 @@ TEST_F(TitleRunTest, WindowCloseDuringAGameEndsTheProgram) {
     platform->injectCloseRequest();
     platform->processPendingEvents();
     EXPECT_TRUE(t.Ended());
-    EXPECT_EQ(ctx.CurrentCursor, -1);
+    EXPECT_EQ(pointer.CurrentCursor, -1);
     EXPECT_FALSE(platform->anyScreenVisible());
 }
 

@@ -1,5 +1,5 @@
 // ModSound: the sound table and the one routine that plays a sound by number.
-#include "shell/sound.h"
+#include "play/sound.h"
 
 #include <cstdio>
 
@@ -19,22 +19,23 @@ void LoadSoundNames(Context& ctx) {
 void SetSoundName(Context& ctx, const std::string& path, int16_t index) {
     // A negative index has no place in the table; storing it would write
     // outside it, so it is ignored.
-    if (index < 0) return;
+    if (index < 0 || ctx.sounds == nullptr) return;
+    SoundTable& t = *ctx.sounds;
     const size_t slot = static_cast<size_t>(index);
     // Index 0 starts the table afresh (one entry); a store past the last one
     // grows it. Entries that still fit are kept.
-    if (index == 0 || index > ctx.SoundLastIndex || slot >= ctx.SoundFiles.size()) ctx.SoundFiles.resize(slot + 1);
-    ctx.SoundLastIndex = index;
-    ctx.SoundFiles[slot] = path;
+    if (index == 0 || index > t.SoundLastIndex || slot >= t.SoundFiles.size()) t.SoundFiles.resize(slot + 1);
+    t.SoundLastIndex = index;
+    t.SoundFiles[slot] = path;
 }
 
-void PlaySoundEffect(Context& ctx, int16_t index, int16_t flags) {
-    // Flags 1 (asynchronous, cutting off the sound playing) is what the
-    // platform's player always does.
-    (void)flags;
-    if (!ctx.SoundOn) return;
-    if (index < 0 || static_cast<size_t>(index) >= ctx.SoundFiles.size()) return;
-    if (ctx.platform) ctx.platform->audio().play(ctx.SoundFiles[static_cast<size_t>(index)]);
+void PlaySoundEffect(Context& ctx, int16_t index) {
+    if (!ctx.SoundOn || ctx.sounds == nullptr) return;
+    const std::vector<std::string>& files = ctx.sounds->SoundFiles;
+    if (index < 0 || static_cast<size_t>(index) >= files.size()) return;
+    // The platform's player always plays asynchronously and cuts off the
+    // sound still playing: one channel, as the effects were made for.
+    if (ctx.platform) ctx.platform->audio().play(files[static_cast<size_t>(index)]);
 }
 
 }  // namespace sd

@@ -22,8 +22,8 @@ public:
     FrmExit(const FrmExit&) = delete;
     FrmExit& operator=(const FrmExit&) = delete;
 
-    // Builds the dialog. A missing bitmap is reported (fatal: the game screen
-    // closes) and false is returned.
+    // Builds the dialog. A missing bitmap is reported and false is returned:
+    // the game then goes on without asking.
     bool Load();
     // Shows the dialog and returns when it has closed.
     void ShowModal();

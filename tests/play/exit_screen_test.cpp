@@ -1,5 +1,5 @@
 // The exit screen on its own: layout and the three handlers.
-#include "shell/exit_screen.h"
+#include "play/exit_screen.h"
 
 #include "play/game_fixture.h"
 #include "platform/screen.h"

@@ -1,12 +1,12 @@
-#include "shell/exit_screen.h"
+#include "play/exit_screen.h"
 
 #include <string>
 
 #include "data/context.h"
-#include "data/show_error.h"
 #include "platform/platform.h"
-#include "play/turn_cycle.h"
-#include "shell/sound.h"
+#include "play/show_error.h"
+#include "play/sound.h"
+#include "play/waiting.h"
 
 namespace sd {
 
@@ -45,7 +45,7 @@ bool FrmExit::Load() {
         const std::string file = ctx_.path(relative);
         platform::Surface picture = platform::Surface::loadBmp(file);
         if (picture.empty()) {
-            ShowError(ctx_, "Die Grafikdatei \"" + file + "\" fehlt oder ist besch\xE4" "digt.", true);
+            ShowError(ctx_, "Die Grafikdatei \"" + file + "\" fehlt oder ist besch\xE4" "digt.");
             return false;
         }
         e.setPicture(picture);
@@ -107,14 +107,13 @@ void FrmExit::ButtonClick(int k) {
     PicBtOver[k]->setVisible(false);
     PicBtClick[k]->setVisible(true);
     if (k == 0) {
-        PlaySoundEffect(ctx_, 1, 1);
+        PlaySoundEffect(ctx_, Sfx::ButtonClick);
         ctx_.GameState.GameOver = true;
     } else {
-        PlaySoundEffect(ctx_, 0, 1);
+        PlaySoundEffect(ctx_, Sfx::MenuClick);
     }
-    ShortPause(ctx_);
     // A click that arrived during the pause may have closed the dialog already.
-    if (closed_) return;
+    if (!WaitMs(ctx_, 200, [this] { return closed_; })) return;
     PicBtClick[k]->setVisible(false);
     PicBtNormal[k]->setVisible(true);
     Close();

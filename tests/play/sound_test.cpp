@@ -9,7 +9,7 @@
 #include "data/context.h"
 #include "platform/audio.h"
 #include "platform/platform.h"
-#include "shell/sound.h"
+#include "play/sound.h"
 
 using namespace sd;
 
@@ -21,6 +21,7 @@ struct SoundRig {
         ctx.platform = &platform;
         ctx.clock = &clock;
         ctx.programDir = "/opt/game";
+        ctx.sounds = &sounds;
     }
     platform::PlatformOptions Options(platform::AudioPlayer& player) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -32,6 +33,7 @@ struct SoundRig {
     }
     platform::VirtualClock clock;
     platform::Platform platform;
+    SoundTable sounds;
     Context ctx;
 };
 
@@ -53,39 +55,43 @@ void WriteWav(const std::string& path) {
 
 TEST(SoundTable, IndexZeroRestartsAndHigherIndicesGrow) {
     Context ctx;
+    SoundTable table;
+    ctx.sounds = &table;
     SetSoundName(ctx, "a", 3);
-    ASSERT_EQ(ctx.SoundFiles.size(), 4u);
-    EXPECT_EQ(ctx.SoundFiles[3], "a");
-    EXPECT_EQ(ctx.SoundLastIndex, 3);
+    ASSERT_EQ(table.SoundFiles.size(), 4u);
+    EXPECT_EQ(table.SoundFiles[3], "a");
+    EXPECT_EQ(table.SoundLastIndex, 3);
 
     SetSoundName(ctx, "b", 1);  // below the last index: stored in place, no resize
-    EXPECT_EQ(ctx.SoundFiles.size(), 4u);
-    EXPECT_EQ(ctx.SoundFiles[1], "b");
-    EXPECT_EQ(ctx.SoundLastIndex, 1);
+    EXPECT_EQ(table.SoundFiles.size(), 4u);
+    EXPECT_EQ(table.SoundFiles[1], "b");
+    EXPECT_EQ(table.SoundLastIndex, 1);
 
     SetSoundName(ctx, "c", 2);  // above the remembered 1: resized to 0..2, index 3 dropped
-    EXPECT_EQ(ctx.SoundFiles, (std::vector<std::string>{"", "b", "c"}));
+    EXPECT_EQ(table.SoundFiles, (std::vector<std::string>{"", "b", "c"}));
 
     SetSoundName(ctx, "d", 0);  // index 0 leaves a table of one entry
-    EXPECT_EQ(ctx.SoundFiles, (std::vector<std::string>{"d"}));
-    EXPECT_EQ(ctx.SoundLastIndex, 0);
+    EXPECT_EQ(table.SoundFiles, (std::vector<std::string>{"d"}));
+    EXPECT_EQ(table.SoundLastIndex, 0);
 
     SetSoundName(ctx, "bad", -1);  // no place in the table: ignored
-    EXPECT_EQ(ctx.SoundFiles, (std::vector<std::string>{"d"}));
-    EXPECT_EQ(ctx.SoundLastIndex, 0);
+    EXPECT_EQ(table.SoundFiles, (std::vector<std::string>{"d"}));
+    EXPECT_EQ(table.SoundLastIndex, 0);
 }
 
 TEST(SoundTable, LoadSoundNamesBindsSixteenFiles) {
     Context ctx;
+    SoundTable table;
+    ctx.sounds = &table;
     ctx.programDir = "/opt/game";
-    ctx.SoundFiles = {"old", "old", "old"};
-    ctx.SoundLastIndex = 2;
+    table.SoundFiles = {"old", "old", "old"};
+    table.SoundLastIndex = 2;
     LoadSoundNames(ctx);
-    ASSERT_EQ(ctx.SoundFiles.size(), 16u);
-    EXPECT_EQ(ctx.SoundFiles[0], "/opt/game/fx/001.wav");
-    EXPECT_EQ(ctx.SoundFiles[7], "/opt/game/fx/008.wav");
-    EXPECT_EQ(ctx.SoundFiles[15], "/opt/game/fx/016.wav");
-    EXPECT_EQ(ctx.SoundLastIndex, 15);
+    ASSERT_EQ(table.SoundFiles.size(), 16u);
+    EXPECT_EQ(table.SoundFiles[0], "/opt/game/fx/001.wav");
+    EXPECT_EQ(table.SoundFiles[7], "/opt/game/fx/008.wav");
+    EXPECT_EQ(table.SoundFiles[15], "/opt/game/fx/016.wav");
+    EXPECT_EQ(table.SoundLastIndex, 15);
 }
 
 TEST(SoundPlay, PlaysByNumberOnlyWhileSoundIsOn) {
@@ -93,20 +99,22 @@ TEST(SoundPlay, PlaysByNumberOnlyWhileSoundIsOn) {
     SoundRig rig(recorder);
     LoadSoundNames(rig.ctx);
     rig.ctx.SoundOn = false;
-    for (int16_t i = 0; i < 16; ++i) PlaySoundEffect(rig.ctx, i, 1);
+    for (int16_t i = 0; i < 16; ++i) PlaySoundEffect(rig.ctx, i);
     EXPECT_TRUE(recorder.played.empty());
 
     rig.ctx.SoundOn = true;
-    PlaySoundEffect(rig.ctx, 12, 1);
-    PlaySoundEffect(rig.ctx, 15, 1);
-    PlaySoundEffect(rig.ctx, 16, 1);  // outside the table: a caller's error, ignored
-    PlaySoundEffect(rig.ctx, -1, 1);
+    PlaySoundEffect(rig.ctx, 12);
+    PlaySoundEffect(rig.ctx, 15);
+    PlaySoundEffect(rig.ctx, 16);  // outside the table: a caller's error, ignored
+    PlaySoundEffect(rig.ctx, -1);
     EXPECT_EQ(recorder.played, (std::vector<std::string>{"/opt/game/fx/013.wav", "/opt/game/fx/016.wav"}));
 
     Context bare;  // no platform at all
+    SoundTable bareTable;
+    bare.sounds = &bareTable;
     bare.SoundOn = true;
     LoadSoundNames(bare);
-    PlaySoundEffect(bare, 0, 1);
+    PlaySoundEffect(bare, 0);
 }
 
 TEST(SdlAudio, SoundOffNeverOpensTheDevice) {
@@ -114,7 +122,7 @@ TEST(SdlAudio, SoundOffNeverOpensTheDevice) {
     SoundRig rig(player);
     LoadSoundNames(rig.ctx);
     rig.ctx.SoundOn = false;
-    PlaySoundEffect(rig.ctx, 0, 1);
+    PlaySoundEffect(rig.ctx, 0);
     EXPECT_FALSE(player.deviceOpened());
     EXPECT_EQ(player.playCount(), 0);
 }
@@ -126,17 +134,17 @@ TEST(SdlAudio, MissingFilePlaysTheAlertAndRealFilesPlay) {
     LoadSoundNames(rig.ctx);
     rig.ctx.SoundOn = true;
 
-    PlaySoundEffect(rig.ctx, 4, 1);  // no such file
+    PlaySoundEffect(rig.ctx, 4);  // no such file
     ASSERT_TRUE(player.deviceOpened()) << "dummy audio driver expected";
     EXPECT_TRUE(player.lastPlayedWasAlert());
-    PlaySoundEffect(rig.ctx, 4, 1);  // remembered as failed; the alert again
+    PlaySoundEffect(rig.ctx, 4);  // remembered as failed; the alert again
     EXPECT_TRUE(player.lastPlayedWasAlert());
 
     const std::string wav = ::testing::TempDir() + "sd_sound_ok.wav";
     WriteWav(wav);
     SetSoundName(rig.ctx, wav, 16);
-    PlaySoundEffect(rig.ctx, 16, 1);
+    PlaySoundEffect(rig.ctx, 16);
     EXPECT_FALSE(player.lastPlayedWasAlert());
-    PlaySoundEffect(rig.ctx, 16, 1);  // cuts off the first and plays again
+    PlaySoundEffect(rig.ctx, 16);  // cuts off the first and plays again
     EXPECT_EQ(player.playCount(), 4);
 }

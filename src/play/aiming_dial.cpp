@@ -1,0 +1,79 @@
+#include "play/aiming_dial.h"
+
+#include <cmath>
+#include <string>
+
+#include "base/rounding.h"
+#include "data/context.h"
+#include "platform/element.h"
+#include "platform/platform.h"
+
+namespace sd {
+
+namespace {
+
+// The pointer: 3 pixels wide in a warm yellow that stands out on the dial's face.
+constexpr platform::Color kPointerColor{200, 200, 0};
+constexpr int kPointerWidth = 3;
+// The degrees sit up and to the left of the pointer's tip.
+constexpr int kTextOffset = 25;
+
+}  // namespace
+
+int16_t DialAngle(int W, int H, double X, double Y) {
+    const float centreX = static_cast<float>(W / 2.0);
+    const float centreY = static_cast<float>(H / 2.0);
+    float dx = static_cast<float>(std::fabs(W / 2.0 - X));
+    float dy = static_cast<float>(std::fabs(H / 2.0 - Y));
+    if (dx == 0.0f) dx = 0.000001f;
+    if (dy == 0.0f) dy = 0.000001f;
+    // 3.14159, not the full pi: the dial's degrees are defined with it.
+    int16_t a = RoundEven16(std::atan(static_cast<double>(dy) / static_cast<double>(dx)) * 180.0 / 3.14159);
+    if (centreX > X) a = static_cast<int16_t>(90 - a + 90);    // left of the centre
+    if (centreY < Y) a = static_cast<int16_t>(180 - a + 180);  // below the centre
+    return a;
+}
+
+void AngleMouseMove(GameScreen& g, double X, double Y) {
+    platform::Element& dial = *g.gfx.PicAngle;
+    const int W = dial.width();
+    const int H = dial.height();
+    dial.clear();
+    platform::Surface& s = dial.canvas();
+    const int tipX = static_cast<int>(std::floor(X));
+    const int tipY = static_cast<int>(std::floor(Y));
+    s.line(RoundEven16(W / 2.0), RoundEven16(H / 2.0), tipX, tipY, kPointerColor, kPointerWidth);
+
+    const int16_t a = DialAngle(W, H, X, Y);
+    // "\xB0" is the degree sign in the game's Windows-1252 texts. Near the
+    // dial's left or top edge the text is clipped by the panel.
+    s.drawText(dial.font(), tipX - kTextOffset, tipY - kTextOffset, std::to_string(a) + "\xB0", dial.textColor());
+    g.ctx.GameState.AimAngle = a;
+}
+
+void WireAimingDial(GameScreen& g) {
+    platform::Element& dial = *g.gfx.PicAngle;
+    GameScreen* gp = &g;
+    // The pointer follows the mouse whether or not a button is held.
+    dial.onMouseMove = [gp](double x, double y, int) {
+        if (gp->phase == GamePhase::Aiming) AngleMouseMove(*gp, x, y);
+    };
+    // AngleChosen: the click ends the aiming; the shot takes AimAngle as it is.
+    dial.onClick = [gp](int) {
+        if (gp->phase == GamePhase::Aiming) gp->phase = GamePhase::Flying;
+    };
+}
+
+bool ChooseAngle(GameScreen& g) {
+    platform::Element& dial = *g.gfx.PicAngle;
+    g.phase = GamePhase::Aiming;
+    dial.setVisible(true);
+    g.platform.refresh();
+    if (!g.WaitForPhaseEnd(GamePhase::Aiming)) return false;
+    dial.clear();
+    g.platform.refresh();
+    dial.setVisible(false);
+    return true;
+}
+
+}  // namespace sd
