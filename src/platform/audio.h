@@ -4,6 +4,7 @@
 // device at all: silence, the game goes on. The device is opened on the first
 // play(), so a game started with sound off never opens one.
 #include <memory>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,12 @@ public:
 
 class AudioRecorder final : public AudioPlayer {
 public:
-    void play(const std::string& path) override { played.push_back(path); }
+    void play(const std::string& path) override {
+        played.push_back(path);
+        if (onPlay) onPlay(path);
+    }
     std::vector<std::string> played;
+    std::function<void(const std::string&)> onPlay;  // sees the moment a sound starts
 };
 
 // The platform's own player (SDL_mixer): one channel, chunks cached by path.

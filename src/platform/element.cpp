@@ -8,7 +8,6 @@
 
 namespace sd::platform {
 
-using detail::MarkChanged;
 
 namespace {
 
@@ -29,7 +28,7 @@ void Element::setPosition(double left, double top) {
     if (l == left_ && t == top_) return;
     left_ = l;
     top_ = t;
-    MarkChanged();
+    ++changes_;
 }
 
 // The picture over the background, at the client size.
@@ -50,13 +49,13 @@ void Element::setSize(int width, int height) {
         fresh.blit(canvas_, 0, 0);  // what was drawn stays at the top left
         canvas_ = std::move(fresh);
     }
-    MarkChanged();
+    ++changes_;
 }
 
 void Element::setVisible(bool v) {
     if (v == visible_) return;
     visible_ = v;
-    MarkChanged();
+    ++changes_;
 }
 
 void Element::setBorder(bool thin) {
@@ -75,7 +74,7 @@ void Element::setBorder(bool thin) {
         fresh.blit(canvas_, 0, 0);
         canvas_ = std::move(fresh);
     }
-    MarkChanged();
+    ++changes_;
 }
 
 void Element::setBackground(Color c) {
@@ -107,24 +106,24 @@ void Element::clearPicture() {
 
 void Element::clear() {
     if (kind_ == ElementKind::Panel) canvas_ = FreshCanvas(*this, picture_);
-    MarkChanged();
+    ++changes_;
 }
 
 void Element::setText(const std::string& text) {
     if (text == text_) return;
     text_ = text;
-    MarkChanged();
+    ++changes_;
 }
 
 void Element::setFont(Font font) {
     font_ = std::move(font);
-    MarkChanged();
+    ++changes_;
 }
 
 void Element::setTextColor(Color c) {
     if (c == textColor_) return;
     textColor_ = c;
-    MarkChanged();
+    ++changes_;
 }
 
 }  // namespace sd::platform

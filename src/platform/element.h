@@ -72,6 +72,10 @@ public:
     void setTextColor(Color c);
     Color textColor() const { return textColor_; }
 
+    // How often the element itself changed (place, size, look); what is drawn
+    // on it counts in canvas().changes().
+    uint64_t changes() const { return changes_; }
+
     std::string tag;  // free text, e.g. the world number of a preview box
 
     MoveHandler onMouseMove;
@@ -93,6 +97,7 @@ private:
     std::string text_;
     Font font_;
     Color textColor_{};
+    uint64_t changes_ = 0;
 };
 
 }  // namespace sd::platform

@@ -114,14 +114,14 @@ void Platform::showScreen(Screen& s) {
     if (it == order.end()) return;  // not one of ours
     std::rotate(it, it + 1, order.end());
     s.visible_ = true;
-    detail::MarkChanged();
+    ++impl_->layoutChanges;
     impl_->showWindow();
 }
 
 void Platform::hideScreen(Screen& s) {
     if (!s.visible_) return;
     s.visible_ = false;
-    detail::MarkChanged();
+    ++impl_->layoutChanges;
 }
 
 void Platform::closeScreen(Screen& s) {
@@ -132,7 +132,7 @@ void Platform::closeScreen(Screen& s) {
         impl_->captureScreen = nullptr;
         impl_->captureElement = nullptr;
     }
-    detail::MarkChanged();
+    ++impl_->layoutChanges;
 }
 
 bool Platform::anyScreenVisible() const {
@@ -237,7 +237,7 @@ SDL_Rect Platform::Impl::canvasRectInOutput() const {
 
 void Platform::Impl::present() {
     composite();
-    presentedChange = detail::ChangeCount();
+    presentedChange = frameSignature();
     forcePresent = false;
     ++presents;
     if (!renderer || !texture) return;
@@ -250,8 +250,32 @@ void Platform::Impl::present() {
     SDL_RenderPresent(renderer);
 }
 
+uint64_t Platform::Impl::frameSignature() const {
+    // A fingerprint of everything a frame shows: which screens are up and in
+    // what order, and the change counters of each visible screen, element and
+    // drawing. Drawing on something no one sees leaves it as it is.
+    uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](uint64_t v) {
+        h ^= v;
+        h *= 1099511628211ull;
+    };
+    mix(layoutChanges);
+    for (const Screen* s : order) {
+        if (!s->visible()) continue;
+        mix(reinterpret_cast<uintptr_t>(s));
+        mix(s->changes());
+        for (const auto& e : s->elements()) {
+            if (!e->visible()) continue;
+            mix(reinterpret_cast<uintptr_t>(e.get()));
+            mix(e->changes());
+            mix(e->canvas().changes());
+        }
+    }
+    return h;
+}
+
 void Platform::Impl::presentIfChanged() {
-    if (forcePresent || detail::ChangeCount() != presentedChange) present();
+    if (forcePresent || frameSignature() != presentedChange) present();
 }
 
 void Platform::Impl::showWindow() {

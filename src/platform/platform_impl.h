@@ -37,7 +37,9 @@ struct Platform::Impl {
     std::vector<Screen*> modal;  // innermost modal screen last
 
     Surface canvas{kCanvasWidth, kCanvasHeight};
-    uint64_t presentedChange = 0;
+    uint64_t presentedChange = 0;  // frame signature of the last present
+    uint64_t layoutChanges = 0;    // screens shown, hidden, closed, reordered
+    uint64_t frameSignature() const;
     uint64_t presents = 0;
     bool forcePresent = true;
     Font captionFont;

@@ -12,13 +12,13 @@ Screen::Screen(std::string name, int width, int height)
 
 Element& Screen::addPanel(const std::string& name, int index) {
     elements_.push_back(std::make_unique<Element>(ElementKind::Panel, name, index));
-    detail::MarkChanged();
+    ++changes_;
     return *elements_.back();
 }
 
 Element& Screen::addLabel(const std::string& name, int index) {
     elements_.push_back(std::make_unique<Element>(ElementKind::Label, name, index));
-    detail::MarkChanged();
+    ++changes_;
     return *elements_.back();
 }
 
@@ -32,7 +32,7 @@ void Screen::bringToFront(Element& e) {
     auto it = std::find_if(elements_.begin(), elements_.end(), [&](const auto& p) { return p.get() == &e; });
     if (it == elements_.end() || it + 1 == elements_.end()) return;
     std::rotate(it, it + 1, elements_.end());
-    detail::MarkChanged();
+    ++changes_;
 }
 
 void Screen::setBounds(int left, int top, int width, int height) {
@@ -40,7 +40,7 @@ void Screen::setBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    detail::MarkChanged();
+    ++changes_;
 }
 
 void Screen::centreOnCanvas(int canvasWidth, int canvasHeight) {
@@ -49,12 +49,12 @@ void Screen::centreOnCanvas(int canvasWidth, int canvasHeight) {
 
 void Screen::setBackground(Color c) {
     background_ = c;
-    detail::MarkChanged();
+    ++changes_;
 }
 
 void Screen::setCaption(const std::string& c) {
     caption_ = c;
-    detail::MarkChanged();
+    ++changes_;
 }
 
 }  // namespace sd::platform

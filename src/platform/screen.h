@@ -36,6 +36,8 @@ public:
     const std::string& caption() const { return caption_; }
 
     bool visible() const { return visible_; }
+    // How often the screen itself changed (elements added, order, place, look).
+    uint64_t changes() const { return changes_; }
     bool closed() const { return closed_; }
 
     // Pointer over the screen where no visible element lies (screen coordinates).
@@ -54,6 +56,7 @@ private:
     std::string caption_;
     bool visible_ = false;
     bool closed_ = false;
+    uint64_t changes_ = 0;
 };
 
 }  // namespace sd::platform

@@ -7,13 +7,9 @@
 namespace sd::platform::detail {
 
 namespace {
-uint64_t g_changes = 1;
 bool g_videoUp = false;
 bool g_headless = false;
 }  // namespace
-
-void MarkChanged() { ++g_changes; }
-uint64_t ChangeCount() { return g_changes; }
 
 std::string Win1252ToUtf8(std::string_view text) {
     // 0x80..0x9F differ from Latin-1; the five unassigned bytes keep their

@@ -9,12 +9,6 @@
 
 namespace sd::platform::detail {
 
-// Every change that may alter what the window shows (a pixel drawn, an element
-// moved, a screen shown) bumps this counter; the platform presents the canvas
-// only when it moved since the last present.
-void MarkChanged();
-uint64_t ChangeCount();
-
 // The pixel format of every surface: 32-bit, 0x00RRGGBB.
 constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_RGB888;
 

@@ -13,7 +13,6 @@
 namespace sd::platform {
 
 using detail::kPixelFormat;
-using detail::MarkChanged;
 
 namespace {
 
@@ -55,7 +54,7 @@ Surface& Surface::operator=(Surface&& other) noexcept {
         if (s_) SDL_FreeSurface(s_);
         s_ = other.s_;
         other.s_ = nullptr;
-        MarkChanged();
+        ++changes_;
     }
     return *this;
 }
@@ -111,13 +110,13 @@ uint32_t Surface::pixel(int x, int y) const {
 void Surface::setPixel(int x, int y, Color c) {
     if (!s_ || x < 0 || y < 0 || x >= s_->w || y >= s_->h) return;
     Row(s_, y)[x] = Pack(c);
-    MarkChanged();
+    ++changes_;
 }
 
 void Surface::fill(Color c) {
     if (!s_) return;
     SDL_FillRect(s_, nullptr, Pack(c));
-    MarkChanged();
+    ++changes_;
 }
 
 void Surface::fillRect(int x1, int y1, int x2, int y2, Color c) {
@@ -131,7 +130,7 @@ void Surface::fillRect(int x1, int y1, int x2, int y2, Color c) {
     y2 = std::min(y2, s_->h - 1);
     SDL_Rect r{x1, y1, x2 - x1 + 1, y2 - y1 + 1};
     SDL_FillRect(s_, &r, Pack(c));
-    MarkChanged();
+    ++changes_;
 }
 
 void Surface::blit(const Surface& src, int sx, int sy, int w, int h, int dx, int dy) {
@@ -158,7 +157,7 @@ void Surface::blit(const Surface& src, int sx, int sy, int w, int h, int dx, int
     for (int64_t y = y0; y < y1; ++y) {
         std::memcpy(Row(s_, static_cast<int>(y + oy)) + (x0 + ox), Row(src.s_, static_cast<int>(y)) + x0, bytes);
     }
-    MarkChanged();
+    ++changes_;
 }
 
 void Surface::blit(const Surface& src, int dx, int dy) { blit(src, 0, 0, src.width(), src.height(), dx, dy); }

@@ -61,12 +61,17 @@ public:
     // Text (Windows-1252 bytes) with its top-left corner at (x, y), no background.
     void drawText(const Font& font, int x, int y, std::string_view text, Color c);
 
+    // How often the pixels changed: the platform presents a frame only when
+    // something on a visible screen changed since the last one.
+    uint64_t changes() const { return changes_; }
+
     // Platform internals only.
     SDL_Surface* native() const { return s_; }
     explicit Surface(SDL_Surface* adopt);
 
 private:
     SDL_Surface* s_ = nullptr;
+    uint64_t changes_ = 0;
 };
 
 }  // namespace sd::platform

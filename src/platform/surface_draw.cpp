@@ -102,7 +102,7 @@ void Surface::line(int x1, int y1, int x2, int y2, Color c, int width, DrawMode 
             uint32_t* p = PixelAt(s_, static_cast<int>(x), static_cast<int>(y));
             *p = mode == DrawMode::Xor ? (*p ^ flip) : colour;
         });
-        detail::MarkChanged();
+        ++changes_;
         return;
     }
 
@@ -132,7 +132,7 @@ void Surface::line(int x1, int y1, int x2, int y2, Color c, int width, DrawMode 
             *p ^= flip;
         }
     }
-    detail::MarkChanged();
+    ++changes_;
 }
 
 void Surface::rect(int x1, int y1, int x2, int y2, Color c) {

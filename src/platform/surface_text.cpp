@@ -18,7 +18,7 @@ void Surface::drawText(const Font& font, int x, int y, std::string_view text, Co
     SDL_Rect dst{x, y, glyphs->w, glyphs->h};
     SDL_BlitSurface(glyphs, nullptr, s_, &dst);
     SDL_FreeSurface(glyphs);
-    detail::MarkChanged();
+    ++changes_;
 }
 
 }  // namespace sd::platform

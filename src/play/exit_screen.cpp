@@ -7,6 +7,7 @@
 #include "play/show_error.h"
 #include "play/sound.h"
 #include "play/waiting.h"
+#include "render/fx_bitmap.h"
 
 namespace sd {
 
@@ -42,12 +43,9 @@ bool FrmExit::Load() {
     screen_->onMouseMove = [this](double, double, int) { BackgroundMove(); };
 
     auto load = [this](const std::string& relative, platform::Element& e) {
-        const std::string file = ctx_.path(relative);
-        platform::Surface picture = platform::Surface::loadBmp(file);
-        if (picture.empty()) {
-            ShowError(ctx_, "Die Grafikdatei \"" + file + "\" fehlt oder ist besch\xE4" "digt.");
-            return false;
-        }
+        LoadResult problem;
+        platform::Surface picture = LoadFxBitmap(ctx_, relative, problem);
+        if (!ReportProblems(ctx_, problem.problems)) return false;
         e.setPicture(picture);
         return true;
     };

@@ -7,6 +7,7 @@
 #include "data/context.h"
 #include "platform/font.h"
 #include "platform/screen.h"
+#include "render/fx_bitmap.h"
 
 namespace sd {
 
@@ -22,16 +23,10 @@ constexpr Color kDialTextColor{190, 225, 255};
 // The victory text: warm gold on the deep blue of the victory panel.
 constexpr Color kVictoryTextColor{255, 215, 120};
 
-// Messages go to the message box as Windows-1252 text, like the data files.
-std::string MissingBitmapMessage(const std::string& file) {
-    return "Die Grafikdatei \"" + file + "\" fehlt oder ist besch\xE4" "digt. Das Spiel kann nicht gestartet werden.";
-}
+constexpr const char* kNoGame = "Das Spiel kann nicht gestartet werden.";
 
-// Loads one bitmap of fx/; a missing or broken file becomes a problem.
 bool LoadPicture(Context& ctx, const std::string& relative, Surface& out, LoadResult& result) {
-    const std::string file = ctx.path(relative);
-    out = Surface::loadBmp(file);
-    if (out.empty()) result.add(MissingBitmapMessage(file));
+    out = LoadFxBitmap(ctx, relative, result, kNoGame);
     return !out.empty();
 }
 
@@ -44,10 +39,9 @@ bool LoadPicture(Context& ctx, const std::string& relative, Element& element, Lo
 
 bool LoadStrip(Context& ctx, const std::string& relative, ImageStrip& strip, int rows, int columns, LoadResult& result) {
     const std::string file = ctx.path(relative);
-    if (!strip.load(file)) {
-        result.add(MissingBitmapMessage(file));
-        return false;
-    }
+    Surface bitmap;
+    if (!LoadPicture(ctx, relative, bitmap, result)) return false;
+    strip.setBitmap(std::move(bitmap));
     strip.setGrid(rows, columns);
     if (!strip.valid()) {
         const Surface& b = strip.bitmap();

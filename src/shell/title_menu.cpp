@@ -5,7 +5,8 @@
 #include "base/layout.h"
 #include "data/context.h"
 #include "platform/element.h"
-#include "platform/message_box.h"
+#include "play/show_error.h"
+#include "render/fx_bitmap.h"
 #include "platform/surface.h"
 
 namespace sd {
@@ -25,11 +26,10 @@ bool ShowInfoPanel(Context& ctx, Element& panel) {
     constexpr double cx = layout::kScreenWidth / 2;
     constexpr double cy = layout::kScreenHeight / 2;
 
-    std::string error;
-    platform::Surface picture = platform::Surface::loadBmp(ctx.path("fx/info.bmp"), &error);
-    if (picture.empty()) {
+    LoadResult problem;
+    platform::Surface picture = LoadFxBitmap(ctx, "fx/info.bmp", problem);
+    if (!ReportProblems(ctx, problem.problems)) {
         panel.setVisible(false);
-        if (ctx.messageBox) ctx.messageBox->showError("Error", "Informationsbild fehlt: " + error);
         return false;
     }
     panel.setAutoSize(true);

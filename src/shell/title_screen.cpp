@@ -1,6 +1,5 @@
 #include "shell/title_screen.h"
 
-#include <cstdio>
 #include <string>
 
 #include "base/layout.h"
@@ -9,12 +8,13 @@
 #include "platform/clock.h"
 #include "platform/element.h"
 #include "platform/font.h"
-#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "platform/surface.h"
 #include "play/cursor.h"
 #include "play/game_screen.h"
+#include "play/show_error.h"
+#include "render/fx_bitmap.h"
 #include "shell/command_line.h"
 #include "shell/program_end.h"
 #include "play/sound.h"
@@ -106,15 +106,9 @@ bool FrmStartup::Load() {
 }
 
 bool FrmStartup::LoadTitlePicture() {
-    const std::string path = ctx_.path("fx/main.bmp");
-    std::string error;
-    platform::Surface picture = platform::Surface::loadBmp(path, &error);
-    if (picture.empty()) {
-        const std::string message = "Das Titelbild kann nicht geladen werden: " + (error.empty() ? path : error);
-        std::fprintf(stderr, "sternenduell: %s\n", message.c_str());
-        if (ctx_.messageBox) ctx_.messageBox->showError("Error", message);
-        return false;
-    }
+    LoadResult problem;
+    platform::Surface picture = LoadFxBitmap(ctx_, "fx/main.bmp", problem, "Das Programm kann nicht starten.");
+    if (!ReportProblems(ctx_, problem.problems)) return false;
     picAll_->setAutoSize(true);
     picAll_->setPicture(picture);
     return true;

@@ -188,4 +188,25 @@ TEST_F(Compositing, PresentsOnlyWhenSomethingChanged) {
     e.canvas().setPixel(1, 1, Color{1, 1, 1});
     platform.processPendingEvents();
     EXPECT_EQ(platform.presentCount(), once + 1);
+
+    // Drawing nobody sees: a loose surface, a hidden element, a hidden screen.
+    Surface loose(5, 5);
+    loose.fill(Color{9, 9, 9});
+    Element& hidden = s.addPanel("H");
+    hidden.setSize(10, 10);
+    hidden.setVisible(false);
+    Screen& other = platform.createScreen("Other");
+    Element& offScreen = other.addPanel("O");
+    offScreen.setSize(10, 10);
+    platform.processPendingEvents();
+    const uint64_t settled = platform.presentCount();
+    hidden.canvas().line(0, 0, 9, 9, Color{255, 0, 0});
+    offScreen.canvas().fill(Color{0, 255, 0});
+    loose.fill(Color{1, 2, 3});
+    platform.processPendingEvents();
+    EXPECT_EQ(platform.presentCount(), settled);
+    // Showing the hidden element makes its drawing count.
+    hidden.setVisible(true);
+    platform.processPendingEvents();
+    EXPECT_EQ(platform.presentCount(), settled + 1);
 }

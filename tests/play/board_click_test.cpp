@@ -208,5 +208,17 @@ TEST_F(BoardClickTest, FractionalPositionsRoundTiesToEvenBeforePicking) {
     EXPECT_TRUE(Selected(0, 0));
 }
 
+TEST_F(BoardClickTest, AfterAOneCellMoveTheReachIsShownFromTheNewCell) {
+    // Energy 100 is range 2; one cell costs 50 and leaves range 1.
+    ctx.World.CellMap.set(7, 2, 0);
+    Click(5, 2);
+    EXPECT_EQ(ReachFrames(), 8);
+    Click(5, 3);
+    ASSERT_TRUE(Selected(5, 3));
+    EXPECT_EQ(ThingAt(5, 3).Energie, 50);
+    EXPECT_TRUE(Framed(4, 3) && Framed(6, 3) && Framed(5, 2) && Framed(5, 4));
+    EXPECT_EQ(ReachFrames(), 4) << "range 1 around (5, 3), nothing of the old reach";
+}
+
 }  // namespace
 }  // namespace sd::test

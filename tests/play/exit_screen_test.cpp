@@ -84,5 +84,24 @@ TEST_F(ExitScreenTest, WithoutSoundTheButtonsBehaveTheSame) {
     EXPECT_TRUE(audio.played.empty());
 }
 
+TEST_F(ExitScreenTest, ClicksOnTheNormalOrPressedLookDoNothing) {
+    plat->showScreen(*s);
+    plat->processPendingEvents();
+    Sounds();
+    for (const char* look : {"PicBtNormal", "PicBtClick"}) {
+        for (int k = 0; k < 2; ++k) {
+            exitScreen->BackgroundMove();
+            platform::Element& e = Look(look, k);
+            e.setVisible(true);
+            s->bringToFront(e);
+            plat->injectClick(s->left() + e.left() + 20, s->top() + e.top() + 10);
+            plat->processPendingEvents();
+            EXPECT_FALSE(ctx.GameState.GameOver) << look << " " << k;
+            EXPECT_FALSE(exitScreen->closed()) << look << " " << k;
+            EXPECT_EQ(Sounds(), Vec{}) << look << " " << k;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sd::test

@@ -141,5 +141,29 @@ TEST_F(TurnTest, ShortPauseWaitsTwoTenthsOnTheClockAndHandlesEvents) {
     EXPECT_EQ(g().LastHoverX, 3);  // the pointer move was handled inside the pause
 }
 
+TEST_F(TurnTest, TheEndOfTurnSoundStartsBeforeTheTurnMessage) {
+    std::string textWhenTheSoundStarted = "(no sound)";
+    audio.onPlay = [this, &textWhenTheSoundStarted](const std::string&) {
+        textWhenTheSoundStarted = ReadCodedText(panel(), 195, 20, 6, kTagRed);
+    };
+    ButtonHover(g(), 1);
+    ButtonPress(g(), 1);
+    audio.onPlay = nullptr;
+    EXPECT_EQ(textWhenTheSoundStarted, "");
+    EXPECT_EQ(ReadCodedText(panel(), 195, 20, 6, kTagRed), "Zug 2");
+}
+
+TEST_F(GameTest, TheVictoryPanelIsCentredWithHalvesRoundedToEven) {
+    GameOptions o;
+    o.missingFx = {"screen4.bmp"};
+    Prepare(o);
+    ASSERT_TRUE(platform::Surface(301, 200, Color{0, 0, 90}).saveBmp((dir / "fx" / "screen4.bmp").string()));
+    Start();
+    ASSERT_FALSE(game->IsClosed());
+    EXPECT_EQ(gfx().PicWin->width(), 301);
+    EXPECT_EQ(gfx().PicWin->left(), 250) << "(800 - 301) / 2 = 249.5, to the even 250";
+    EXPECT_EQ(gfx().PicWin->top(), 200);
+}
+
 }  // namespace
 }  // namespace sd::test

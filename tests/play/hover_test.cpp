@@ -155,5 +155,21 @@ TEST_F(HoverTest, PointerEventsReachTheBoardHandlers) {
     EXPECT_EQ(ctx.GameState.SelectedY, 2);
 }
 
+TEST_F(HoverTest, CursorFileIsLoadedOncePerChangeAndAgainAfterMinusOne) {
+    // The file goes away after the first load: asking for the same cursor
+    // again must not touch it, asking after -1 must.
+    SetMouseCursor(ctx, 2);
+    ASSERT_TRUE(messages.shown.empty());
+    fs::remove(dir / "fx" / "c2.ico");
+    SetMouseCursor(ctx, 2);
+    EXPECT_TRUE(messages.shown.empty()) << "loaded again without a change";
+    SetMouseCursor(ctx, -1);
+    EXPECT_TRUE(messages.shown.empty()) << "-1 only forgets the number";
+    SetMouseCursor(ctx, 2);
+    ASSERT_EQ(messages.shown.size(), 1u) << "after -1 the file is read again";
+    EXPECT_NE(messages.shown[0].text.find("c2.ico"), std::string::npos);
+    EXPECT_EQ(pointer.CurrentCursor, 2);
+}
+
 }  // namespace
 }  // namespace sd::test
