@@ -32,17 +32,22 @@ TEST_F(ShippedData, TenBalancedWorlds) {
         const std::string name = sd::IniFile::load(ctx.path("worlds.dat")).value("World" + std::to_string(n), "Name");
         EXPECT_FALSE(name.empty());
         EXPECT_LE(name.size(), 12u);
+        // Not mirror images: the gravity favours blue in those. The shots
+        // themselves are measured in the combat tests.
         int blue = 0, red = 0;
-        for (int y = 0; y < w.Raster_max_y; ++y) {
-            for (int x = 0; x < w.Raster_max_x; ++x) {
+        int uses[20] = {};
+        for (int y = 0; y <= w.Raster_max_y; ++y) {
+            for (int x = 0; x <= w.Raster_max_x; ++x) {
                 const int16_t t = w.CellMap(x, y);
-                EXPECT_EQ(w.CellMap(w.Raster_max_x - 1 - x, y), MirrorThing(t)) << "World" << n << " " << x << "," << y;
                 blue += w.thing(t).Besitzer == 1;
                 red += w.thing(t).Besitzer == 2;
+                if (t >= 14 && t <= 19) ++uses[t];
             }
         }
         EXPECT_GT(blue, 0);
         EXPECT_EQ(blue, red);
+        // Units of one number would share one shield.
+        for (int t = 14; t <= 19; ++t) EXPECT_LE(uses[t], 1) << "World" << n << " unit " << t;
     }
     EXPECT_TRUE(last.ok());
 }

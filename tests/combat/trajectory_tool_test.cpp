@@ -1,0 +1,113 @@
+// The world authors' trajectory tool, run in-process on worlds written here.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+// The tool is a program, not a library: its logic is compiled into this test.
+#include "../../tools/trajectory/trajectory_tool.cpp"
+
+namespace {
+
+// Row 4 of World0: blue unit 1 at column 1, an obstacle (2) at column 4, red
+// unit 3 at column 7; World1 puts a thing beyond the cell map.
+const char* const kWorlds =
+    "[Global]\nRaster_x=0\nRaster_y=0\nRaster_width=60\nRaster_height=60\nRaster_max_x=12\nRaster_max_y=7\n"
+    "[Thing_Type]\nThing_counter=3\n"
+    "1_Text=Blau\n1_Grav=-1\n1_Besitzer=1\n"
+    "2_Text=Fels\n2_Grav=-1\n2_Besitzer=-1\n"
+    "3_Text=Rot\n3_Grav=-1\n3_Besitzer=2\n"
+    "[World0]\nName=Test\n4=0 1 0 0 2 0 0 3 0 0 0 0\n"
+    "[World1]\nName=Kaputt\n4=0 0 0 0 0 0 0 0 0 0 0 0 0 1\n";
+
+class TrajectoryTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/sd_trajectory_test_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        std::ofstream(dir + "/worlds.dat", std::ios::binary) << kWorlds;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    int run(const std::vector<std::string>& args) {
+        out.str("");
+        err.str("");
+        return sd::trajectory::RunTool(args, dir, out, err);
+    }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> all;
+        std::istringstream in(out.str());
+        for (std::string line; std::getline(in, line);) all.push_back(line);
+        return all;
+    }
+
+    std::string dir;
+    std::ostringstream out, err;
+};
+
+TEST_F(TrajectoryTool, BadArgumentsGiveTheUsageAndStatusTwo) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"--world", "0", "--from", "1", "3", "--angle", "0"},                       // no player
+        {"--world", "0", "--from", "1", "--angle", "0", "--player", "1"},           // half a cell
+        {"--world", "x", "--scan", "--player", "1"},                                // not a number
+        {"--world", "0", "--scan", "--angle", "5", "--player", "1"},                // scan takes no angle
+        {"--world", "0", "--scan", "--player", "1", "--loud"},                      // unknown
+        {"--world", "0", "--world", "1", "--scan", "--player", "1"},                // twice
+        {"--world", "0", "--from", "12", "3", "--angle", "0", "--player", "1"},     // off the board
+    };
+    for (const auto& args : bad) {
+        EXPECT_EQ(run(args), 2) << args.size();
+        EXPECT_NE(err.str().find("usage: sternenduell-trajectory"), std::string::npos) << args.size();
+        EXPECT_EQ(out.str(), "") << args.size();
+    }
+}
+
+TEST_F(TrajectoryTool, PrintsEveryPositionAndHowTheShotEnded) {
+    ASSERT_EQ(run({"--world", "0", "--from", "1", "3", "--angle", "0", "--player", "2"}), 0) << err.str();
+    std::vector<std::string> l = lines();
+    // From (90, 210) 2 px a step; the cell of red player 2's own launch is
+    // blue's, so player 2 strikes it at once.
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l[0], "92 210");
+    EXPECT_EQ(l[1], "hit 1 3");
+
+    ASSERT_EQ(run({"--world", "0", "--from", "1", "3", "--angle", "0", "--player", "1"}), 0);
+    l = lines();
+    EXPECT_EQ(l.back(), "obstacle 4 3");
+    EXPECT_EQ(l[l.size() - 2], "240 210");  // the first position in column 4
+    EXPECT_EQ(l.size(), 75u + 1u);
+
+    ASSERT_EQ(run({"--world", "0", "--from", "5", "3", "--angle", "0", "--player", "1"}), 0);
+    EXPECT_EQ(lines().back(), "hit 7 3");
+    ASSERT_EQ(run({"--world", "0", "--from", "5", "3", "--angle", "90", "--player", "1"}), 0);
+    EXPECT_EQ(lines().back(), "off-board");
+}
+
+TEST_F(TrajectoryTool, ScanCoversEveryUnitAndAngle) {
+    ASSERT_EQ(run({"--scan", "--world", "0", "--player", "1"}), 0) << err.str();
+    const std::vector<std::string> l = lines();
+    ASSERT_EQ(l.size(), 360u);
+    EXPECT_EQ(l[0], "1 3 0 obstacle 4 3");
+    EXPECT_EQ(l[90], "1 3 90 off-board");
+    ASSERT_EQ(run({"--scan", "--world", "0", "--player", "2"}), 0);
+    EXPECT_EQ(lines().front().rfind("7 3 0 ", 0), 0u);
+}
+
+TEST_F(TrajectoryTool, OtherWorldFilesAndTheGamesOwnRefusal) {
+    std::filesystem::rename(dir + "/worlds.dat", dir + "/andere.dat");
+    EXPECT_EQ(run({"--world", "0", "--scan", "--player", "1"}), 2);
+    EXPECT_EQ(err.str(), "DAT-Dateien nicht vorhanden!\n");
+
+    EXPECT_EQ(run({"--worlds", dir + "/andere.dat", "--world", "0", "--scan", "--player", "1"}), 0) << err.str();
+    EXPECT_EQ(lines().size(), 360u);
+
+    EXPECT_EQ(run({"--worlds", dir + "/andere.dat", "--world", "1", "--scan", "--player", "1"}), 2);
+    // The loader's words, its sharp s as UTF-8 for the terminal.
+    EXPECT_EQ(err.str(), "worlds.dat, [World1] 4 = \"1\": in Spalte 13: au\xC3\x9F" "erhalb des Rasters (Raster_max_x = 12)\n");
+}
+
+}  // namespace
