@@ -24,9 +24,11 @@ bool WaitMs(Context& ctx, uint32_t ms, const GoneTest& gone) {
     const double deadline = ctx.clock->seconds() + ms / 1000.0;
     for (;;) {
         if (Gone(ctx, gone)) return false;
-        const double now = ctx.clock->seconds();
-        if (now >= deadline) break;
-        const int remainingMs = std::max(1, static_cast<int>(std::ceil((deadline - now) * 1000.0 - 1e-6)));
+        // Less than half a millisecond left is the deadline itself, reached
+        // through rounding in the seconds' fractions.
+        const double leftMs = (deadline - ctx.clock->seconds()) * 1000.0;
+        if (leftMs < 0.5) break;
+        const int remainingMs = std::max(1, static_cast<int>(std::ceil(leftMs - 1e-6)));
         if (ctx.platform != nullptr) {
             // Presents what changed, then blocks until an event or the deadline.
             ctx.platform->waitEvents(remainingMs);
