@@ -19,8 +19,28 @@ struct ButtonLook {
     int top;
 };
 constexpr ButtonLook kButtons[2] = {{"fx/butt4", 54, 91}, {"fx/butt5", 54, 135}};
+constexpr const char* kLooks[3] = {"_a.bmp", "_b.bmp", "_c.bmp"};
+
+// The dialog is laid out for its background's size; the buttons must fit
+// beside and between each other on it.
+constexpr SizeRule kBackSize = SizeRule::Exactly(FrmExit::kWidth, FrmExit::kHeight);
+constexpr SizeRule kButtonSize{40, 20, FrmExit::kWidth - 54, 44};
+
+platform::Surface LoadPicture(Context& ctx, const std::string& relative, LoadResult& result) {
+    const SizeRule& rule = relative == "fx/screen2.bmp" ? kBackSize : kButtonSize;
+    return LoadFxBitmap(ctx, relative, result, "Ohne sie kann das Spiel nur \xFC" "ber das Fenster verlassen werden.", rule);
+}
 
 }  // namespace
+
+LoadResult FrmExit::CheckPictures(Context& ctx) {
+    LoadResult result;
+    LoadPicture(ctx, "fx/screen2.bmp", result);
+    for (const ButtonLook& b : kButtons) {
+        for (const char* look : kLooks) LoadPicture(ctx, std::string(b.stem) + look, result);
+    }
+    return result;
+}
 
 FrmExit::FrmExit(Context& ctx) : ctx_(ctx), platform_(*ctx.platform) {}
 
@@ -44,7 +64,7 @@ bool FrmExit::Load() {
 
     auto load = [this](const std::string& relative, platform::Element& e) {
         LoadResult problem;
-        platform::Surface picture = LoadFxBitmap(ctx_, relative, problem);
+        platform::Surface picture = LoadPicture(ctx_, relative, problem);
         if (!ReportProblems(ctx_, problem.problems)) return false;
         e.setPicture(picture);
         return true;
@@ -60,10 +80,9 @@ bool FrmExit::Load() {
         PicBtOver[k] = &screen_->addPanel("PicBtOver", k);
         PicBtClick[k] = &screen_->addPanel("PicBtClick", k);
         platform::Element* looks[3] = {PicBtNormal[k], PicBtOver[k], PicBtClick[k]};
-        const char* suffix[3] = {"_a.bmp", "_b.bmp", "_c.bmp"};
         for (int j = 0; j < 3 && ok; ++j) {
             looks[j]->setBorder(false);
-            ok = load(std::string(kButtons[k].stem) + suffix[j], *looks[j]);
+            ok = load(std::string(kButtons[k].stem) + kLooks[j], *looks[j]);
             looks[j]->setPosition(kButtons[k].left, kButtons[k].top);
         }
         PicBtNormal[k]->setVisible(true);

@@ -3,6 +3,8 @@
 // whether the running game is to be left. Leaving sets GameState.GameOver.
 #include <array>
 
+#include "data/load_result.h"
+
 namespace sd {
 struct Context;
 
@@ -21,6 +23,10 @@ public:
     ~FrmExit();
     FrmExit(const FrmExit&) = delete;
     FrmExit& operator=(const FrmExit&) = delete;
+
+    // Loads every picture of the dialog once and says what is wrong with them,
+    // so a player learns of it when the game starts, not when leaving it.
+    static LoadResult CheckPictures(Context& ctx);
 
     // Builds the dialog. A missing bitmap is reported and false is returned:
     // the game then goes on without asking.

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "play/command_buttons.h"
 #include "play/cursor.h"
+#include "play/exit_screen.h"
 #include "play/show_error.h"
 #include "render/bitmap_text.h"
 #include "render/board_drawing.h"
@@ -28,6 +29,9 @@ void StartGame(GameScreen& g) {
     if (LoadResult r = LoadSettings(ctx); !r) return fail(r);
     ResetGameState(ctx, ctx.clock != nullptr ? ctx.clock->localNow() : std::tm{});
     if (LoadResult r = Init_Grafische_Elemente(ctx, *g.screen, g.gfx); !r) return fail(r);
+    // The exit screen can be done without (the window still closes the
+    // game), so its pictures are only reported.
+    ReportProblems(ctx, FrmExit::CheckPictures(ctx).problems);
     Draw_Buttons(g);
     SetMouseCursor(ctx, 1);
     g.platform.showScreen(*g.screen);

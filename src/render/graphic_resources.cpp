@@ -25,32 +25,61 @@ constexpr Color kVictoryTextColor{255, 215, 120};
 
 constexpr const char* kNoGame = "Das Spiel kann nicht gestartet werden.";
 
-bool LoadPicture(Context& ctx, const std::string& relative, Surface& out, LoadResult& result) {
-    out = LoadFxBitmap(ctx, relative, result, kNoGame);
+// The sizes the layout of the game screen is built for.
+constexpr SizeRule kInfoPanelSize = SizeRule::Exactly(800, 170);       // its top is 430: buttons, dial
+constexpr SizeRule kDialSize = SizeRule::Exactly(150, 130);            // exactly over the portrait
+constexpr SizeRule kVictorySize{300, 95, 800, 600};                    // four lines of text fit
+constexpr SizeRule kButtonSize{40, 20, 160, 38};                       // the buttons stand 38 pixels apart
+constexpr SizeRule kFontCell = SizeRule::Exactly(8, 12);               // the bitmap text steps 8 pixels
+constexpr SizeRule kPortraitCell = SizeRule::Exactly(150, 130);        // fills the portrait box
+constexpr SizeRule kWeaponCell = SizeRule::Exactly(229, 20);           // the weapon switch's area
+constexpr SizeRule kPlasmaSize{1, 1, 60, 60};
+
+bool LoadPicture(Context& ctx, const std::string& relative, Surface& out, LoadResult& result,
+                 const SizeRule& rule = {}) {
+    out = LoadFxBitmap(ctx, relative, result, kNoGame, rule);
     return !out.empty();
 }
 
-bool LoadPicture(Context& ctx, const std::string& relative, Element& element, LoadResult& result) {
+bool LoadPicture(Context& ctx, const std::string& relative, Element& element, LoadResult& result,
+                 const SizeRule& rule = {}) {
     Surface picture;
-    if (!LoadPicture(ctx, relative, picture, result)) return false;
+    if (!LoadPicture(ctx, relative, picture, result, rule)) return false;
     element.setPicture(picture);
     return true;
 }
 
-bool LoadStrip(Context& ctx, const std::string& relative, ImageStrip& strip, int rows, int columns, LoadResult& result) {
+// An image strip of rows x columns equal cells, each within cellRule.
+bool LoadStrip(Context& ctx, const std::string& relative, ImageStrip& strip, int rows, int columns,
+               const SizeRule& cellRule, LoadResult& result) {
     const std::string file = ctx.path(relative);
+    const SizeRule whole{cellRule.minWidth * columns, cellRule.minHeight * rows, cellRule.maxWidth * columns,
+                         cellRule.maxHeight * rows};
+    // The whole picture is judged by its cells below.
+    constexpr SizeRule kAnySize{1, 1, 1 << 15, 1 << 15};
     Surface bitmap;
-    if (!LoadPicture(ctx, relative, bitmap, result)) return false;
+    if (!LoadPicture(ctx, relative, bitmap, result, kAnySize)) return false;
     strip.setBitmap(std::move(bitmap));
     strip.setGrid(rows, columns);
+    const Surface& b = strip.bitmap();
     if (!strip.valid()) {
-        const Surface& b = strip.bitmap();
         result.add("Die Grafikdatei \"" + file + "\" hat eine unpassende Gr\xF6\xDF" "e: " + std::to_string(b.width()) +
                    " x " + std::to_string(b.height()) + " Pixel lassen sich nicht in " + std::to_string(rows) +
-                   " Zeilen und " + std::to_string(columns) + " Spalten gleich gro\xDF" "er Bilder teilen.");
+                   " Zeilen und " + std::to_string(columns) + " Spalten gleich gro\xDF" "er Bilder teilen. " + kNoGame);
+        return false;
+    }
+    if (!whole.allows(b.width(), b.height())) {
+        result.add(WrongSizeMessage(file, true, b.width() / columns, b.height() / rows, cellRule) + " " + kNoGame);
         return false;
     }
     return true;
+}
+
+// Things and explosion frames are painted at their own size from a cell's
+// corner: at least a cell, so nothing of the cell stays unpainted, and not so
+// large that one picture buries the board.
+SizeRule CellsOfTheBoard(const WorldRecord& w, int times) {
+    return {w.Raster_width, w.Raster_height, w.Raster_width * times, w.Raster_height * times};
 }
 
 }  // namespace
@@ -70,7 +99,8 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
     gfx.PicClipFont_B.setGrid(10, 16);
 
     // 3. The board: a clean copy of the background is kept for every repaint.
-    if (!LoadPicture(ctx, "fx/back.bmp", gfx.PicBackTmp, r)) return r;
+    const SizeRule boardSize{w.Raster_width * w.Raster_max_x + 1, w.Raster_height * w.Raster_max_y + 1, 800, 600};
+    if (!LoadPicture(ctx, "fx/back.bmp", gfx.PicBackTmp, r, boardSize)) return r;
     Element& back = *gfx.PicBack;
     back.setAutoSize(false);
     back.setPicture(gfx.PicBackTmp);
@@ -80,7 +110,7 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
 
     // 4. The info panel sits at the bottom of the screen.
     Element& display = *gfx.PicDisplay1;
-    if (!LoadPicture(ctx, "fx/screen1.bmp", display, r)) return r;
+    if (!LoadPicture(ctx, "fx/screen1.bmp", display, r, kInfoPanelSize)) return r;
     display.setBorder(false);
     display.setPosition(0, gfx.ScreenHeight - display.height());
 
@@ -94,7 +124,7 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
     // 6. The aiming dial lies exactly over the portrait.
     Element& angle = *gfx.PicAngle;
     angle.setAutoSize(false);
-    if (!LoadPicture(ctx, "fx/screen3.bmp", angle, r)) return r;
+    if (!LoadPicture(ctx, "fx/screen3.bmp", angle, r, kDialSize)) return r;
     angle.setSize(mmc.width(), mmc.height());
     angle.setPosition(mmc.left(), mmc.top());
     angle.setFont(platform::Font::open("Arial", 7.8, true));
@@ -102,35 +132,35 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
 
     // 7. The victory panel, centred (the platform rounds the halves).
     Element& win = *gfx.PicWin;
-    if (!LoadPicture(ctx, "fx/screen4.bmp", win, r)) return r;
+    if (!LoadPicture(ctx, "fx/screen4.bmp", win, r, kVictorySize)) return r;
     win.setFont(platform::Font::open("Arial", 10.2, true));
     win.setTextColor(kVictoryTextColor);
     win.setPosition(gfx.ScreenWidth / 2.0 - win.width() / 2.0, gfx.ScreenHeight / 2.0 - win.height() / 2.0);
 
     // 8. Fonts: blue, green, red.
-    if (!LoadStrip(ctx, "fx/font_b.bmp", gfx.PicClipFont_B, 10, 16, r)) return r;
-    if (!LoadStrip(ctx, "fx/font_g.bmp", gfx.PicClipFont_G, 10, 16, r)) return r;
-    if (!LoadStrip(ctx, "fx/font_r.bmp", gfx.PicClipFont_R, 10, 16, r)) return r;
+    if (!LoadStrip(ctx, "fx/font_b.bmp", gfx.PicClipFont_B, 10, 16, kFontCell, r)) return r;
+    if (!LoadStrip(ctx, "fx/font_g.bmp", gfx.PicClipFont_G, 10, 16, kFontCell, r)) return r;
+    if (!LoadStrip(ctx, "fx/font_r.bmp", gfx.PicClipFont_R, 10, 16, kFontCell, r)) return r;
 
     // 9. Things and unit portraits.
-    if (!LoadStrip(ctx, "fx/t0.bmp", gfx.PicClipThing, 4, 7, r)) return r;
-    if (!LoadStrip(ctx, "fx/t0i.bmp", gfx.PicClipAnim, 3, 2, r)) return r;
+    if (!LoadStrip(ctx, "fx/t0.bmp", gfx.PicClipThing, 4, 7, CellsOfTheBoard(w, 2), r)) return r;
+    if (!LoadStrip(ctx, "fx/t0i.bmp", gfx.PicClipAnim, 3, 2, kPortraitCell, r)) return r;
 
     // 10. Weapon pictures and explosion frames.
-    if (!LoadStrip(ctx, "fx/weapon.bmp", gfx.PicClipWeaponSelect, 2, 1, r)) return r;
-    if (!LoadStrip(ctx, "fx/expl.bmp", gfx.PicClipExplosion, 4, 4, r)) return r;
+    if (!LoadStrip(ctx, "fx/weapon.bmp", gfx.PicClipWeaponSelect, 2, 1, kWeaponCell, r)) return r;
+    if (!LoadStrip(ctx, "fx/expl.bmp", gfx.PicClipExplosion, 4, 4, CellsOfTheBoard(w, 3), r)) return r;
 
     // 11. The command buttons in their three looks.
     static const char* const kButtonFiles[3] = {"butt1", "butt3", "butt2"};
     for (int i = 0; i < 3; ++i) {
         const std::string stem = std::string("fx/") + kButtonFiles[i];
-        if (!LoadPicture(ctx, stem + "_a.bmp", *gfx.PicButtonNormal[i], r)) return r;
-        if (!LoadPicture(ctx, stem + "_b.bmp", *gfx.PicButtonOver[i], r)) return r;
-        if (!LoadPicture(ctx, stem + "_c.bmp", *gfx.PicButtonClick[i], r)) return r;
+        if (!LoadPicture(ctx, stem + "_a.bmp", *gfx.PicButtonNormal[i], r, kButtonSize)) return r;
+        if (!LoadPicture(ctx, stem + "_b.bmp", *gfx.PicButtonOver[i], r, kButtonSize)) return r;
+        if (!LoadPicture(ctx, stem + "_c.bmp", *gfx.PicButtonClick[i], r, kButtonSize)) return r;
     }
 
     // 12. The plasma ball on black.
-    if (!LoadPicture(ctx, "fx/plasma.bmp", *gfx.PicPlasma, r)) return r;
+    if (!LoadPicture(ctx, "fx/plasma.bmp", *gfx.PicPlasma, r, kPlasmaSize)) return r;
     gfx.PicPlasma->setBackground(Color{0, 0, 0});
     return r;
 }

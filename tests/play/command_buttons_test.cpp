@@ -180,5 +180,22 @@ TEST_F(ButtonTest, ClosingTheWindowDuringTheExitScreenLeavesGameOverAlone) {
     EXPECT_EQ(Sounds(), Vec{1});
 }
 
+TEST_F(GameTest, AMissingExitPictureIsReportedAtTheStartAndPlayGoesOn) {
+    GameOptions o;
+    o.missingFx = {"butt5_c.bmp"};
+    Prepare(o);
+    Start();
+    ASSERT_FALSE(game->IsClosed()) << "the game can be played without the exit dialog";
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("butt5_c.bmp"), std::string::npos);
+
+    // "Verlassen" says it again and the game goes on where it was.
+    ButtonHover(g(), 2);
+    ButtonPress(g(), 2);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_FALSE(ctx.GameState.GameOver);
+    EXPECT_FALSE(game->IsClosed());
+}
+
 }  // namespace
 }  // namespace sd::test

@@ -76,6 +76,38 @@ TEST_F(GameTest, StripThatDoesNotDivideIsReported) {
     EXPECT_NE(messages.shown[0].text.find("229 x 41"), std::string::npos);
 }
 
+TEST_F(GameTest, PicturesOfTheWrongSizeAreRefusedWithTheSizes) {
+    struct Case {
+        const char* file;
+        int width, height;
+        const char* found;   // as the message gives it
+        const char* wanted;
+    };
+    const Case cases[] = {
+        {"screen1.bmp", 10, 10, "ist 10 x 10 Pixel", "800 x 170 Pixel"},
+        {"screen1.bmp", 2000, 2000, "ist 2000 x 2000 Pixel", "800 x 170 Pixel"},
+        {"t0.bmp", 7, 4, "sind 1 x 1 Pixel", "60 x 60 bis 120 x 120 Pixel"},
+        {"t0.bmp", 7000, 4000, "sind 1000 x 1000 Pixel", "60 x 60 bis 120 x 120 Pixel"},
+        {"font_r.bmp", 16, 10, "sind 1 x 1 Pixel", "8 x 12 Pixel"},
+        {"t0i.bmp", 2, 3, "sind 1 x 1 Pixel", "150 x 130 Pixel"},
+        {"butt2_b.bmp", 150, 80, "ist 150 x 80 Pixel", "40 x 20 bis 160 x 38 Pixel"},
+    };
+    for (const Case& c : cases) {
+        GameOptions o;
+        o.missingFx = {c.file};
+        o.codedFonts = std::string(c.file) != "font_r.bmp";
+        Prepare(o);
+        ASSERT_TRUE(platform::Surface(c.width, c.height, Color{9, 9, 9}).saveBmp((dir / "fx" / c.file).string()));
+        Start();
+        EXPECT_TRUE(game->IsClosed()) << c.file;
+        ASSERT_EQ(messages.shown.size(), 1u) << c.file;
+        const std::string& m = messages.shown[0].text;
+        EXPECT_NE(m.find(c.file), std::string::npos) << m;
+        EXPECT_NE(m.find(c.found), std::string::npos) << m;
+        EXPECT_NE(m.find(std::string("gebraucht werden ") + c.wanted), std::string::npos) << m;
+    }
+}
+
 TEST_F(GameTest, MissingWorldFileStopsTheStartAfterOneMessage) {
     GameOptions o;
     o.worlds = nullptr;
