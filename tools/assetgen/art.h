@@ -1,6 +1,7 @@
 #pragma once
 // Every picture of fx/, one producer each, grouped by the file that draws it.
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 
@@ -32,6 +33,9 @@ Image makePortraitStrip();  // t0i.bmp
 
 // effects.cpp
 Image makeExplosionStrip();  // expl.bmp
+
+// app_icon.cpp: the desktop icon at size x size; alpha gets its coverage.
+Image makeAppIcon(int size, std::vector<float>& alpha);
 
 // title_info.cpp
 Image makeTitlePicture();  // main.bmp

@@ -3,6 +3,7 @@
 //   sd_assetgen <folder>                          all assets into <folder>
 //   sd_assetgen --contact-sheet <fx> <out.png>    every bitmap of <fx> on one sheet
 //   sd_assetgen --view <picture> <scale> <out.png> one picture enlarged, for close looks
+//   sd_assetgen --icons <folder>                  the desktop icon as <folder>/<n>x<n>/sternenduell.png
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -114,11 +115,32 @@ int view(const std::string& file, int scale, const std::string& out) {
     return 0;
 }
 
+// The sizes of the hicolor icon theme that desktop menus and panels ask for.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+int icons(const std::string& dir) {
+    for (int size : kIconSizes) {
+        const std::string folder = dir + "/" + std::to_string(size) + "x" + std::to_string(size);
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        std::vector<float> alpha;
+        const Image img = makeAppIcon(size, alpha);
+        std::string error;
+        if (ec || !savePng(folder + "/sternenduell.png", img, alpha, error)) {
+            std::fprintf(stderr, "sd_assetgen: cannot write the %d pixel icon: %s\n", size,
+                         ec ? ec.message().c_str() : error.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int usage() {
     std::fprintf(stderr,
                  "usage: sd_assetgen <folder>\n"
                  "       sd_assetgen --contact-sheet <fx folder> <out.png>\n"
-                 "       sd_assetgen --view <picture> <scale> <out.png>\n");
+                 "       sd_assetgen --view <picture> <scale> <out.png>\n"
+                 "       sd_assetgen --icons <folder>\n");
     return 2;
 }
 
@@ -132,6 +154,7 @@ int main(int argc, char** argv) {
         openLettering();
         IMG_Init(IMG_INIT_PNG);
         if (args[0] == "--contact-sheet" && args.size() == 3) rc = contactSheet(args[1], args[2]);
+        else if (args[0] == "--icons" && args.size() == 2) rc = icons(args[1]);
         else if (args[0] == "--view" && args.size() == 4) rc = view(args[1], std::atoi(args[2].c_str()), args[3]);
         else if (args.size() == 1 && args[0].rfind("--", 0) != 0) rc = generate(args[0]);
         else rc = usage();

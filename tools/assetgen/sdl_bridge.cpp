@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <cmath>
+
 namespace assetgen {
 
 bool loadPicture(const std::string& path, Image& out, Rgb under, std::string& error) {
@@ -35,6 +37,10 @@ bool loadPicture(const std::string& path, Image& out, Rgb under, std::string& er
 }
 
 bool savePng(const std::string& path, const Image& img, std::string& error) {
+    return savePng(path, img, std::vector<float>(static_cast<size_t>(img.w()) * img.h(), 1.0f), error);
+}
+
+bool savePng(const std::string& path, const Image& img, const std::vector<float>& alpha, std::string& error) {
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, img.w(), img.h(), 32, SDL_PIXELFORMAT_ARGB8888);
     if (!s) {
         error = SDL_GetError();
@@ -44,7 +50,11 @@ bool savePng(const std::string& path, const Image& img, std::string& error) {
     SDL_LockSurface(s);
     for (int y = 0; y < img.h(); ++y) {
         auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
-        for (int x = 0; x < img.w(); ++x) row[x] = 0xFF000000u | px[static_cast<size_t>(y) * img.w() + x];
+        for (int x = 0; x < img.w(); ++x) {
+            const size_t i = static_cast<size_t>(y) * img.w() + x;
+            const auto a = static_cast<uint32_t>(std::lround(clamp01(alpha[i]) * 255.0f));
+            row[x] = (a << 24) | px[i];
+        }
     }
     SDL_UnlockSurface(s);
     bool ok = IMG_SavePNG(s, path.c_str()) == 0;

@@ -11,5 +11,7 @@ namespace assetgen {
 // is composited over `under`. Returns false with a message on failure.
 bool loadPicture(const std::string& path, Image& out, Rgb under, std::string& error);
 bool savePng(const std::string& path, const Image& img, std::string& error);
+// The same with a coverage of 0..1 per pixel (row by row) as the alpha channel.
+bool savePng(const std::string& path, const Image& img, const std::vector<float>& alpha, std::string& error);
 
 }  // namespace assetgen
