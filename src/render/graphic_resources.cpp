@@ -99,14 +99,16 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
     gfx.PicClipFont_B.setGrid(10, 16);
 
     // 3. The board: a clean copy of the background is kept for every repaint.
-    const SizeRule boardSize{w.Raster_width * w.Raster_max_x + 1, w.Raster_height * w.Raster_max_y + 1, 800, 600};
+    const SizeRule boardSize{w.Raster_x + w.Raster_width * w.Raster_max_x + 1,
+                             w.Raster_y + w.Raster_height * w.Raster_max_y + 1, layout::kScreenWidth, layout::kScreenHeight};
     if (!LoadPicture(ctx, "fx/back.bmp", gfx.PicBackTmp, r, boardSize)) return r;
     Element& back = *gfx.PicBack;
     back.setAutoSize(false);
     back.setPicture(gfx.PicBackTmp);
     back.setBorder(false);
     back.setPosition(layout::kBoardLeft, layout::kBoardTop);
-    back.setSize(int{w.Raster_width} * w.Raster_max_x + 1, int{w.Raster_height} * w.Raster_max_y + 1);
+    // The grid starts at the world's offset: the board reaches to its last line.
+    back.setSize(boardSize.minWidth, boardSize.minHeight);
 
     // 4. The info panel sits at the bottom of the screen.
     Element& display = *gfx.PicDisplay1;

@@ -4,6 +4,7 @@
 #include "platform/screen.h"
 #include "play/command_buttons.h"
 #include "play/turn_cycle.h"
+#include "render/board_drawing.h"
 #include "play/waiting.h"
 
 namespace sd::test {
@@ -106,6 +107,24 @@ TEST_F(GameTest, PicturesOfTheWrongSizeAreRefusedWithTheSizes) {
         EXPECT_NE(m.find(c.found), std::string::npos) << m;
         EXPECT_NE(m.find(std::string("gebraucht werden ") + c.wanted), std::string::npos) << m;
     }
+}
+
+TEST_F(GameTest, ABoardWithAnOffsetShowsItsLastColumnAndRow) {
+    std::string worlds = kTestWorlds;
+    worlds.replace(worlds.find("Raster_x=0"), 10, "Raster_x=20");
+    worlds.replace(worlds.find("Raster_y=0"), 10, "Raster_y=9");
+    GameOptions o;
+    o.worlds = worlds.c_str();
+    Prepare(o);
+    Start();
+    ASSERT_FALSE(game->IsClosed());
+    EXPECT_EQ(gfx().PicBack->width(), 20 + 12 * 60 + 1);
+    EXPECT_EQ(gfx().PicBack->height(), 9 + 7 * 60 + 1);
+    // The grid's last lines lie on the board.
+    ctx.GameState.GridVisible = true;
+    DrawGrid(ctx, board(), TableColor(ctx, 0));
+    EXPECT_EQ(board().pixel(20 + 720, 9 + 30), Entry(0));
+    EXPECT_EQ(board().pixel(20 + 30, 9 + 420), Entry(0));
 }
 
 TEST_F(GameTest, MissingWorldFileStopsTheStartAfterOneMessage) {
