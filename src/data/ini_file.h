@@ -7,24 +7,38 @@
 #include <string>
 #include <string_view>
 
+#include "data/data_file_read.h"
+
 namespace sd {
 
 class IniFile {
 public:
-    // Reads and parses the file; a missing or unreadable file gives an empty
-    // IniFile whose exists() is false. Never throws for bad content.
+    // Reads and parses the file (see ReadDataFile for what is refused). A file
+    // that cannot be read gives an IniFile whose exists() is false and whose
+    // status() says why. Never throws for bad content.
     static IniFile load(const std::string& path);
     // Parses text that was read already (the file's whole content); exists()
     // is true. The same rules as load().
     static IniFile parse(std::string_view text);
+
     bool exists() const { return exists_; }
+    const FileStatus& status() const { return status_; }
+    const std::string& path() const { return path_; }  // as given to load(); empty after parse()
+
     // The value of key in section, as described above; empty when missing.
-    std::string value(const std::string& section, const std::string& key) const;
+    // find() allocates nothing; its view stays valid while this IniFile or a
+    // copy of it lives.
+    std::string_view find(std::string_view section, std::string_view key) const;
+    std::string value(std::string_view section, std::string_view key) const { return std::string(find(section, key)); }
 
 private:
+    static IniFile parseText(std::string text);
+
     struct Data;
     std::shared_ptr<const Data> data_;
     bool exists_ = false;
+    FileStatus status_{ReadFault::Missing};
+    std::string path_;
 };
 
 // Longest value a lookup gives: the reading buffer holds 255 characters

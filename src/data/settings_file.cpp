@@ -5,6 +5,7 @@
 
 #include "data/context.h"
 #include "data/data_file_check.h"
+#include "data/data_file_read.h"
 #include "data/ini_file.h"
 #include "data/number_text.h"
 #include "base/rounding.h"
@@ -23,8 +24,8 @@ constexpr int kColorsUsed = 5;
 std::vector<ColorEntry> SafeColorTable() { return std::vector<ColorEntry>(kColorsUsed + 1); }
 
 // One part of a colour: integer text, kept within 0 to 255; empty gives 0.
-int16_t ColorPart(const IniFile& ini, const std::string& key, DataFileCheck& check) {
-    const std::string text = ini.value(kSection, key);
+int16_t ColorPart(const IniFile& ini, std::string_view key, DataFileCheck& check) {
+    const std::string_view text = ini.find(kSection, key);
     if (text.empty() || check.failed()) return 0;
     const std::optional<double> v = IntegerTextValue(text);
     if (!v) {
@@ -40,24 +41,37 @@ int16_t ColorPart(const IniFile& ini, const std::string& key, DataFileCheck& che
     return static_cast<int16_t>(r);
 }
 
+constexpr const char* kReadError = "Fehler beim Lesen der INI-Dateien: ";
+
 }  // namespace
 
-LoadResult LoadSettings(Context& ctx) {
-    LoadResult result;
-    const IniFile ini = IniFile::load(ctx.path(kFile));
-    DataFileCheck check(kFile);
+LoadResult LoadSettings(Context& ctx) { return LoadSettings(ctx, IniFile::load(ctx.path(kFile))); }
 
-    std::string countText;
-    const int16_t count = check.integerText(ini, kSection, "Counter", 0, &countText);
-    if (!ini.exists()) result.add("DAT-Dateien nicht vorhanden!");
+LoadResult LoadSettings(Context& ctx, const IniFile& settings) {
+    LoadResult result;
+    if (!settings.exists()) {
+        result.add(ReadProblemText(settings.path(), settings.status()));
+        // A missing file also leaves the count at 0, which is a problem of its
+        // own; a file refused for another reason has said all there is.
+        if (settings.status().fault == ReadFault::Missing) {
+            result.add(std::string(kReadError) + kFile + ", [Colors] Counter fehlt");
+        }
+        ctx.ColorTable = SafeColorTable();
+        return result;
+    }
+
+    DataFileCheck check(kFile);
+    std::string_view countText;
+    const int16_t count = check.integerText(settings, kSection, "Counter", 0, &countText);
     if (!check.failed()) {
         if (count < 0) {
             check.fail(kSection, "Counter", countText, kNegative);
+        } else if (count == 0 && countText.empty()) {
+            check.fail(std::string(kReadError) + kFile + ", [Colors] Counter fehlt");
         } else if (count == 0) {
-            check.fail("Fehler beim Lesen der INI-Dateien");
+            check.fail(std::string(kReadError) + ValueProblemText(kFile, kSection, "Counter", countText, "keine Farben"));
         } else if (count < kColorsUsed) {
-            check.fail(std::string(kFile) + ", [Colors] Counter = \"" + countText +
-                       "\": die Farben 0 bis 4 werden gebraucht");
+            check.fail(ValueProblemText(kFile, kSection, "Counter", countText, "die Farben 0 bis 4 werden gebraucht"));
         }
     }
     if (check.failed()) {
@@ -70,9 +84,9 @@ LoadResult LoadSettings(Context& ctx) {
     std::vector<ColorEntry> table(static_cast<size_t>(count) + 1);
     for (int c = 0; c < count && !check.failed(); ++c) {
         ColorEntry& e = table[static_cast<size_t>(c)];
-        e.R = ColorPart(ini, std::to_string(c) + "R", check);
-        e.G = ColorPart(ini, std::to_string(c) + "G", check);
-        e.B = ColorPart(ini, std::to_string(c) + "B", check);
+        e.R = ColorPart(settings, NumberedKey(c, "R"), check);
+        e.G = ColorPart(settings, NumberedKey(c, "G"), check);
+        e.B = ColorPart(settings, NumberedKey(c, "B"), check);
     }
     if (check.failed()) {
         result.add(check.problem());

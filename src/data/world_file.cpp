@@ -17,7 +17,9 @@
 
 #include "data/context.h"
 #include "data/data_file_check.h"
+#include "data/data_file_read.h"
 #include "data/ini_file.h"
+#include "data/message_text.h"
 #include "data/number_text.h"
 #include "base/rounding.h"
 
@@ -64,8 +66,9 @@ WorldRecord SafeEmptyWorld() {
     return w;
 }
 
+// The values as read, for messages (views into the parsed file).
 struct GlobalTexts {
-    std::string x, y, maxX, maxY, width, height, energie;
+    std::string_view x, y, maxX, maxY, width, height, energie;
 };
 
 void ReadGlobal(const IniFile& ini, WorldRecord& w, GlobalTexts& t, DataFileCheck& check) {
@@ -101,22 +104,23 @@ void CheckBoard(const WorldRecord& w, const GlobalTexts& t, DataFileCheck& check
     if (w.Raster_x < 0) return check.fail(s, "Raster_x", t.x, kNegative);
     if (w.Raster_y < 0) return check.fail(s, "Raster_y", t.y, kNegative);
 
+    const auto q = [](std::string_view v) { return "\"" + ValueForMessage(v) + "\""; };
     const long right = kBoardLeft + long{w.Raster_x} + long{w.Raster_width} * w.Raster_max_x + 1;
     if (right > kScreenWidth) {
-        return check.fail(std::string(kFile) + ", [Global] Raster_x = \"" + t.x + "\", Raster_width = \"" + t.width +
-                          "\", Raster_max_x = \"" + t.maxX + "\": das Spielfeld reicht bis x = " +
+        return check.fail(std::string(kFile) + ", [Global] Raster_x = " + q(t.x) + ", Raster_width = " + q(t.width) +
+                          ", Raster_max_x = " + q(t.maxX) + ": das Spielfeld reicht bis x = " +
                           std::to_string(right) + " und passt nicht auf den 800 Pixel breiten Bildschirm");
     }
     const long bottom = kBoardTop + long{w.Raster_y} + long{w.Raster_height} * w.Raster_max_y + 1;
     if (bottom > kScreenHeight) {
-        return check.fail(std::string(kFile) + ", [Global] Raster_y = \"" + t.y + "\", Raster_height = \"" +
-                          t.height + "\", Raster_max_y = \"" + t.maxY + "\": das Spielfeld reicht bis y = " +
+        return check.fail(std::string(kFile) + ", [Global] Raster_y = " + q(t.y) + ", Raster_height = " +
+                          q(t.height) + ", Raster_max_y = " + q(t.maxY) + ": das Spielfeld reicht bis y = " +
                           std::to_string(bottom) + " und passt nicht auf den 600 Pixel hohen Bildschirm");
     }
 }
 
 void ReadThingCounter(const IniFile& ini, WorldRecord& w, DataFileCheck& check) {
-    std::string text;
+    std::string_view text;
     w.Thing_counter = check.integerText(ini, "Thing_Type", "Thing_counter", 0, &text);
     if (w.Thing_counter < 0) {
         check.fail("Thing_Type", "Thing_counter", text, kNegative);
@@ -128,20 +132,22 @@ void ReadThingCounter(const IniFile& ini, WorldRecord& w, DataFileCheck& check) 
 void ReadThings(const IniFile& ini, WorldRecord& w, DataFileCheck& check) {
     const char* s = "Thing_Type";
     w.Things.assign(static_cast<size_t>(w.Thing_counter) + 1, Thing{});
+    const auto number16 = [&](int n, std::string_view field) {
+        const NumberedKey key(n, field);
+        return check.numberText16(ini.find(s, key), s, key);
+    };
     for (int n = 1; n <= w.Thing_counter && !check.failed(); ++n) {
         Thing& t = w.Things[static_cast<size_t>(n)];
-        const std::string p = std::to_string(n);
-        t.Text = ini.value(s, p + "_Text");
-        const std::string energie = p + "_Energie", plasma = p + "_Plasma", schild = p + "_Schild";
-        const std::string besitzer = p + "_Besitzer";
-        t.Energie = check.numberText16(ini.value(s, energie), s, energie);
-        t.Plasma = check.numberText16(ini.value(s, plasma), s, plasma);
-        t.Schild = check.numberText16(ini.value(s, schild), s, schild);
-        t.Grav = NumberTextValue(ini.value(s, p + "_Grav"));
-        t.Besitzer = check.numberText16(ini.value(s, besitzer), s, besitzer);
+        t.Text = ini.find(s, NumberedKey(n, "_Text"));
+        t.Energie = number16(n, "_Energie");
+        t.Plasma = number16(n, "_Plasma");
+        t.Schild = number16(n, "_Schild");
+        t.Grav = NumberTextValue(ini.find(s, NumberedKey(n, "_Grav")));
+        t.Besitzer = number16(n, "_Besitzer");
         // The remark ends at its first empty or missing line.
+        const NumberedKey remark(n, "_Bemerkung");
         for (int k = 1;; ++k) {
-            const std::string line = ini.value(s, p + "_Bemerkung" + std::to_string(k));
+            const std::string_view line = ini.find(s, NumberedKey(remark, k));
             if (line.empty()) break;
             t.Bemerkung += line;
             t.Bemerkung += '\r';
@@ -150,7 +156,7 @@ void ReadThings(const IniFile& ini, WorldRecord& w, DataFileCheck& check) {
 }
 
 // One row text: tokens split at every single blank, token j is column j.
-void ReadRow(std::string_view text, const std::string& section, const std::string& key, int y, WorldRecord& w,
+void ReadRow(std::string_view text, std::string_view section, std::string_view key, int y, WorldRecord& w,
              DataFileCheck& check) {
     int x = 0;
     while (!check.failed()) {
@@ -189,10 +195,14 @@ void ReadRow(std::string_view text, const std::string& section, const std::strin
 }  // namespace
 
 LoadResult LoadWorld(Context& ctx, int16_t worldNumber) {
+    return LoadWorld(ctx, IniFile::load(ctx.path(kFile)), worldNumber);
+}
+
+LoadResult LoadWorld(Context& ctx, const IniFile& worlds, int16_t worldNumber) {
     LoadResult result;
-    const IniFile ini = IniFile::load(ctx.path(kFile));
-    if (!ini.exists()) {
-        result.add("DAT-Dateien nicht vorhanden!");
+    if (!worlds.exists()) {
+        // Missing or refused: every value reads as empty, so all defaults apply.
+        result.add(ReadProblemText(worlds.path(), worlds.status()));
         ctx.World = MissingFileWorld();
         return result;
     }
@@ -200,16 +210,16 @@ LoadResult LoadWorld(Context& ctx, int16_t worldNumber) {
     WorldRecord w;
     GlobalTexts texts;
     DataFileCheck check(kFile);
-    ReadGlobal(ini, w, texts, check);
+    ReadGlobal(worlds, w, texts, check);
     if (!check.failed()) CheckBoard(w, texts, check);
-    if (!check.failed()) ReadThingCounter(ini, w, check);
-    if (!check.failed()) ReadThings(ini, w, check);
+    if (!check.failed()) ReadThingCounter(worlds, w, check);
+    if (!check.failed()) ReadThings(worlds, w, check);
     if (!check.failed()) {
         w.CellMap.reset(w.Raster_max_x, w.Raster_max_y);
-        const std::string section = "World" + std::to_string(worldNumber);
+        const NumberedKey section("World", worldNumber);
         for (int r = 1; r <= kRowKeys && !check.failed(); ++r) {
-            const std::string key = std::to_string(r);
-            ReadRow(ini.value(section, key), section, key, r - 1, w, check);
+            const NumberedKey key(r, {});
+            ReadRow(worlds.find(section, key), section, key, r - 1, w, check);
         }
     }
 

@@ -100,7 +100,7 @@ TEST_F(TrajectoryTool, ScanCoversEveryUnitAndAngle) {
 TEST_F(TrajectoryTool, OtherWorldFilesAndTheGamesOwnRefusal) {
     std::filesystem::rename(dir + "/worlds.dat", dir + "/andere.dat");
     EXPECT_EQ(run({"--world", "0", "--scan", "--player", "1"}), 2);
-    EXPECT_EQ(err.str(), "DAT-Dateien nicht vorhanden!\n");
+    EXPECT_EQ(err.str(), "DAT-Dateien nicht vorhanden! \"" + dir + "/worlds.dat\": nicht gefunden\n");
 
     EXPECT_EQ(run({"--worlds", dir + "/andere.dat", "--world", "0", "--scan", "--player", "1"}), 0) << err.str();
     EXPECT_EQ(lines().size(), 360u);

@@ -26,6 +26,7 @@ protected:
         std::ofstream(dir_ + "/" + name, std::ios::binary) << content;
     }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
+    const std::string& dir() const { return dir_; }
     std::string onlyMessage() const {
         EXPECT_EQ(last.problems.size(), 1u);
         return last.problems.empty() ? std::string() : last.problems.front();

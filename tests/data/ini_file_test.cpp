@@ -1,8 +1,28 @@
 #include "data/ini_file.h"
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <new>
+
 #include "data_fixture.h"
 
 using sd::IniFile;
+
+// Every allocation of this test program is counted, so that a test can see
+// whether a piece of code allocates at all.
+namespace {
+size_t g_allocations = 0;
+size_t AllocationCount() { return g_allocations; }
+}  // namespace
+
+void* operator new(size_t size) {
+    ++g_allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
 
 TEST(IniFile, LookupRules) {
     const IniFile f = IniFile::parse(
@@ -56,7 +76,63 @@ TEST(IniFile, LineEndsBomAndGarbage) {
     EXPECT_EQ(f.value("S", "k"), "ok");
 }
 
-class IniFileOnDisk : public DataFixture {};
+TEST(IniFile, LookupsAllocateNothing) {
+    // Names longer than any short-string buffer: a lower-cased copy of either
+    // would have to allocate.
+    const IniFile f = IniFile::parse("[A Section Of Many Letters]\nA_Key_Of_Many_Letters=" + std::string(200, 'v') + "\n");
+    const size_t before = AllocationCount();
+    size_t found = 0;
+    for (int i = 0; i < 100; ++i) {
+        found += f.find("a section of many letters", "A_KEY_OF_MANY_LETTERS").size();
+        found += f.find("A SECTION OF MANY LETTERS", "no key of that name at all").size();
+    }
+    EXPECT_EQ(AllocationCount(), before);
+    EXPECT_EQ(found, 100u * 200u);
+}
+
+class IniFileOnDisk : public DataFixture {
+protected:
+    // Everything the loaders give for content read from a file equals what
+    // they give for the same content parsed in memory.
+    void expectDiskEqualsMemory(const std::string& worlds, const std::string& settings) {
+        write("worlds.dat", worlds);
+        write("settings.dat", settings);
+        const IniFile parsedWorlds = IniFile::parse(worlds), parsedSettings = IniFile::parse(settings);
+        EXPECT_TRUE(IniFile::load(path("worlds.dat")).exists());
+        for (int16_t n = -1; n <= 10; ++n) {
+            const sd::LoadResult fromDisk = sd::LoadWorld(ctx, n);
+            const sd::WorldRecord disk = ctx.World;
+            const sd::LoadResult fromMemory = sd::LoadWorld(ctx, parsedWorlds, n);
+            EXPECT_EQ(fromDisk.problems, fromMemory.problems) << "World" << n;
+            ExpectSameWorld(disk, ctx.World);
+        }
+        const sd::LoadResult fromDisk = sd::LoadSettings(ctx);
+        const std::vector<sd::ColorEntry> disk = ctx.ColorTable;
+        EXPECT_EQ(fromDisk.problems, sd::LoadSettings(ctx, parsedSettings).problems);
+        ASSERT_EQ(disk.size(), ctx.ColorTable.size());
+        for (size_t i = 0; i < disk.size(); ++i) {
+            EXPECT_TRUE(disk[i].R == ctx.ColorTable[i].R && disk[i].G == ctx.ColorTable[i].G && disk[i].B == ctx.ColorTable[i].B);
+        }
+    }
+
+    static void ExpectSameWorld(const sd::WorldRecord& a, const sd::WorldRecord& b) {
+        EXPECT_TRUE(a.Raster_x == b.Raster_x && a.Raster_y == b.Raster_y && a.Raster_width == b.Raster_width &&
+                    a.Raster_height == b.Raster_height && a.Raster_max_x == b.Raster_max_x &&
+                    a.Raster_max_y == b.Raster_max_y && a.EnergiePoints == b.EnergiePoints &&
+                    a.HitPoints1 == b.HitPoints1 && a.HitPoints2 == b.HitPoints2 && a.Thing_counter == b.Thing_counter);
+        ASSERT_EQ(a.Things.size(), b.Things.size());
+        for (size_t i = 0; i < a.Things.size(); ++i) {
+            const sd::Thing &s = a.Things[i], &t = b.Things[i];
+            EXPECT_TRUE(s.Text == t.Text && s.Bemerkung == t.Bemerkung && s.Energie == t.Energie && s.Plasma == t.Plasma &&
+                        s.Schild == t.Schild && s.Grav == t.Grav && s.Besitzer == t.Besitzer) << "thing " << i;
+        }
+        ASSERT_EQ(a.CellMap.maxX(), b.CellMap.maxX());
+        ASSERT_EQ(a.CellMap.maxY(), b.CellMap.maxY());
+        for (int x = 0; x <= a.CellMap.maxX(); ++x) {
+            for (int y = 0; y <= a.CellMap.maxY(); ++y) EXPECT_EQ(a.CellMap(x, y), b.CellMap(x, y));
+        }
+    }
+};
 
 TEST_F(IniFileOnDisk, FileLookupsMatchMemoryLookups) {
     write("a.ini", "[S]\nk=\"v\"\nK=second\n");
@@ -65,4 +141,18 @@ TEST_F(IniFileOnDisk, FileLookupsMatchMemoryLookups) {
     EXPECT_FALSE(IniFile::load(path("missing.ini")).exists());
     EXPECT_EQ(sd::ReadIniValue(path("missing.ini"), "S", "k"), "");
     EXPECT_FALSE(IniFile::load(path("")).exists());  // the directory itself
+}
+
+TEST_F(IniFileOnDisk, LoadersGiveTheSameFromDiskAndFromMemory) {
+    const auto shipped = [](const char* name) {
+        std::ifstream in(std::string(SD_SOURCE_DIR "/data/") + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    expectDiskEqualsMemory(shipped("worlds.dat"), shipped("settings.dat"));
+    // CRLF, a byte-order mark, a second block of a section, a refused world, an empty file.
+    expectDiskEqualsMemory("\xEF\xBB\xBF[Global]\r\nRaster_width=60\r\nRaster_height=60\r\nRaster_max_x=3\r\n"
+                           "Raster_max_y=2\r\n[Thing_Type]\r\nThing_counter=2\r\n1_Text=\"A\"\r\n[World0]\r\n1=1 2\r\n"
+                           "[world0]\r\n2=1\r\n[World1]\r\n1=0 0 0 0 9\r\n",
+                           "[Colors]\r\nCounter=5\r\n0R=300\r\n4B=x\r\n");
+    expectDiskEqualsMemory("", "");
 }

@@ -29,8 +29,8 @@ TEST_F(SettingsFile, LoadsEntriesZeroToCounterWithTheLastBlack) {
 TEST_F(SettingsFile, MissingFileReportsBothErrors) {
     EXPECT_FALSE(loadSettings());
     ASSERT_EQ(last.problems.size(), 2u);
-    EXPECT_EQ(last.problems[0], "DAT-Dateien nicht vorhanden!");
-    EXPECT_EQ(last.problems[1], "Fehler beim Lesen der INI-Dateien");
+    EXPECT_EQ(last.problems[0], "DAT-Dateien nicht vorhanden! \"" + path("settings.dat") + "\": nicht gefunden");
+    EXPECT_EQ(last.problems[1], "Fehler beim Lesen der INI-Dateien: settings.dat, [Colors] Counter fehlt");
     expectSafeBlackTable();
 }
 
@@ -39,8 +39,10 @@ TEST_F(SettingsFile, RefusesUnusableValues) {
         const char* content;
         const char* message;
     } cases[] = {
-        {"[Colors]\n", "Fehler beim Lesen der INI-Dateien"},
-        {"[Colors]\nCounter=0\n", "Fehler beim Lesen der INI-Dateien"},
+        {"[Colors]\n", "Fehler beim Lesen der INI-Dateien: settings.dat, [Colors] Counter fehlt"},
+        {"[Colors]\nCounter=\n", "Fehler beim Lesen der INI-Dateien: settings.dat, [Colors] Counter fehlt"},
+        {"[Colors]\nCounter=0\n", "Fehler beim Lesen der INI-Dateien: settings.dat, [Colors] Counter = \"0\": keine Farben"},
+        {"[Colors]\nCounter=0.4\n", "Fehler beim Lesen der INI-Dateien: settings.dat, [Colors] Counter = \"0.4\": keine Farben"},
         {"[Colors]\nCounter=abc\n", "settings.dat, [Colors] Counter = \"abc\": keine ganze Zahl"},
         {"[Colors]\nCounter=40000\n", "settings.dat, [Colors] Counter = \"40000\": au\xDF" "erhalb von -32768 bis 32767"},
         {"[Colors]\nCounter=-1\n", "settings.dat, [Colors] Counter = \"-1\": darf nicht negativ sein"},

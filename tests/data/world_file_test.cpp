@@ -66,7 +66,7 @@ TEST_F(WorldFile, ConvertsEveryKindOfValue) {
 
 TEST_F(WorldFile, MissingFileReportsAndLeavesDefaults) {
     EXPECT_FALSE(loadWorld(0));
-    EXPECT_EQ(onlyMessage(), "DAT-Dateien nicht vorhanden!");
+    EXPECT_EQ(onlyMessage(), "DAT-Dateien nicht vorhanden! \"" + path("worlds.dat") + "\": nicht gefunden");
     const sd::WorldRecord& w = ctx.World;
     EXPECT_EQ(w.Raster_width + w.Raster_max_x + w.Raster_max_y, 0);
     EXPECT_EQ(w.EnergiePoints, 50);

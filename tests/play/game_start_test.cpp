@@ -134,7 +134,7 @@ TEST_F(GameTest, MissingWorldFileStopsTheStartAfterOneMessage) {
     Start();
     EXPECT_TRUE(game->IsClosed());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "DAT-Dateien nicht vorhanden!");
+    EXPECT_EQ(messages.shown[0].text, "DAT-Dateien nicht vorhanden! \"" + ctx.path("worlds.dat") + "\": nicht gefunden");
     EXPECT_TRUE(game->IsClosed());
 }
 

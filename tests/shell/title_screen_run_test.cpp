@@ -74,7 +74,7 @@ TEST_F(TitleRunTest, FailedGameStartBringsTheTitleScreenBack) {
     EXPECT_TRUE(t.game()->IsClosed());
     EXPECT_TRUE(t.screen().visible());
     ASSERT_FALSE(messages.shown.empty());
-    EXPECT_EQ(messages.shown[0].text, "DAT-Dateien nicht vorhanden!");
+    EXPECT_EQ(messages.shown[0].text, "DAT-Dateien nicht vorhanden! \"" + ctx.path("worlds.dat") + "\": nicht gefunden");
     // A second try while the first game still waits to be freed.
     Click(LabelX(0), LabelY());
     EXPECT_TRUE(t.screen().visible());
