@@ -110,4 +110,35 @@ TEST_F(TrajectoryTool, OtherWorldFilesAndTheGamesOwnRefusal) {
     EXPECT_EQ(err.str(), "worlds.dat, [World1] 4 = \"1\": in Spalte 13: au\xC3\x9F" "erhalb des Rasters (Raster_max_x = 12)\n");
 }
 
+TEST_F(TrajectoryTool, DuelPlaysTheStrongComputerOnBothSides) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--duel"},
+        {"--duel", "x"},
+        {"--duel", "0", "--player", "1"},
+        {"--duel", "all", "--world", "0"},
+        {"--duel", "0", "--scan"},
+        {"--duel", "0", "--duel", "all"},
+    };
+    for (const auto& args : bad) {
+        EXPECT_EQ(run(args), 2) << args.size() << " " << args.back();
+        EXPECT_NE(err.str().find("usage: sternenduell-trajectory"), std::string::npos) << args.back();
+    }
+
+    // World0: one unit a side, an obstacle between them.
+    ASSERT_EQ(run({"--duel", "0"}), 0) << err.str();
+    const std::vector<std::string> l = lines();
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0].rfind("world 0: ", 0), 0u) << l[0];
+    EXPECT_NE(l[0].find(" wins in turn "), std::string::npos) << l[0];
+    EXPECT_NE(l[0].find("; left: blue "), std::string::npos) << l[0];
+    EXPECT_NE(l[0].find(", red "), std::string::npos) << l[0];
+
+    // All worlds: a line for each one that loads, the loader's words for each
+    // one that does not, and status 2 because some did not.
+    EXPECT_EQ(run({"--duel", "all"}), 2);
+    EXPECT_EQ(lines().size(), 1u);
+    EXPECT_NE(err.str().find("world 1: "), std::string::npos);
+    EXPECT_NE(err.str().find("world 9: no duel, blue has no unit"), std::string::npos);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 
+#include "combat/computer_duel.h"
 #include "combat/plasma_flight.h"
 #include "combat/shot_survey.h"
 #include "data/board_geometry.h"
@@ -18,12 +19,19 @@ namespace sd::trajectory {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: sternenduell-trajectory [--worlds FILE] --world N (--from X Y --angle A | --scan) --player P\n";
+    "usage: sternenduell-trajectory [--worlds FILE] --world N (--from X Y --angle A | --scan) --player P\n"
+    "       sternenduell-trajectory [--worlds FILE] --duel (N | all)\n";
+
+// The worlds the title screen offers, for --duel all.
+constexpr int16_t kShippedWorlds = 10;
+// A duel still undecided at this turn is called a draw.
+constexpr int16_t kDuelTurnLimit = 200;
 
 struct Options {
     std::string worldsFile;
     int16_t world = 0, player = 0, fromX = 0, fromY = 0, angle = 0;
     bool haveWorld = false, havePlayer = false, haveFrom = false, haveAngle = false, scan = false;
+    bool duel = false, duelAll = false;
 };
 
 std::optional<int16_t> Number(const std::string& text) {
@@ -55,6 +63,14 @@ bool Parse(const std::vector<std::string>& args, Options& o) {
             ok = number(i, o.angle, o.haveAngle);
         } else if (a == "--from") {
             ok = number(i, o.fromX, o.haveFrom) && number(i, o.fromY, haveFromY);
+        } else if (a == "--duel") {
+            if (!o.duel && i + 1 < args.size() && args[i + 1] == "all") {
+                ++i;
+                ok = o.duel = o.duelAll = true;
+            } else {
+                ok = !o.duel && number(i, o.world, o.haveWorld);
+                o.duel = true;
+            }
         } else if (a == "--scan") {
             ok = !o.scan;
             o.scan = true;
@@ -65,6 +81,7 @@ bool Parse(const std::vector<std::string>& args, Options& o) {
         }
         if (!ok) return false;
     }
+    if (o.duel) return !o.havePlayer && !o.scan && !o.haveFrom && !o.haveAngle && !(o.duelAll && o.haveWorld);
     if (!o.haveWorld || !o.havePlayer) return false;
     return o.scan ? !o.haveFrom && !o.haveAngle : o.haveFrom && o.haveAngle;
 }
@@ -135,6 +152,48 @@ void PrintEnd(std::ostream& out, const FlightOutcome& o) {
     }
 }
 
+const char* TeamName(int16_t player) { return player == 1 ? "blue" : "red"; }
+
+// One line of the balance table: the strong computer against itself.
+void PrintDuel(std::ostream& out, int16_t n, const WorldRecord& w) {
+    std::mt19937 rng(1);  // the strong computer draws nothing; a fixed seed all the same
+    const DuelResult r = PlayDuel(w, ComputerStrength::Strong, ComputerStrength::Strong, rng, kDuelTurnLimit);
+    out << "world " << n << ": ";
+    if (r.winner == 0) {
+        out << "draw after " << kDuelTurnLimit << " turns";
+    } else {
+        out << TeamName(r.winner) << " wins in turn " << r.turns;
+    }
+    for (int16_t p = 1; p <= 2; ++p) {
+        out << (p == 1 ? "; left: " : ", ") << TeamName(p) << ' ' << r.unitsLeft[p] << " units, shield "
+            << r.shieldLeft[p];
+    }
+    out << '\n';
+}
+
+int RunDuels(const Options& o, const std::string& programDir, std::ostream& out, std::ostream& err) {
+    int status = 0;
+    const int16_t first = o.duelAll ? int16_t{0} : o.world;
+    const int16_t last = o.duelAll ? int16_t(kShippedWorlds - 1) : o.world;
+    for (int16_t n = first; n <= last; ++n) {
+        WorldRecord w;
+        const std::string problem = LoadWorldFrom(programDir, o.worldsFile, n, w);
+        if (!problem.empty()) {
+            err << "world " << n << ": " << ForTerminal(problem) << '\n';
+            status = 2;
+            continue;
+        }
+        const char* missing = UnitsOf(w, 1).empty() ? "blue" : UnitsOf(w, 2).empty() ? "red" : nullptr;
+        if (missing != nullptr) {
+            err << "world " << n << ": no duel, " << missing << " has no unit\n";
+            status = 2;
+            continue;
+        }
+        PrintDuel(out, n, w);
+    }
+    return status;
+}
+
 }  // namespace
 
 int RunTool(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
@@ -144,6 +203,7 @@ int RunTool(const std::vector<std::string>& args, const std::string& programDir,
         err << kUsage;
         return 2;
     }
+    if (o.duel) return RunDuels(o, programDir, out, err);
     WorldRecord w;
     const std::string problem = LoadWorldFrom(programDir, o.worldsFile, o.world, w);
     if (!problem.empty()) {

@@ -7,6 +7,10 @@
 //       "hit CX CY", "obstacle CX CY", "stalled", "off-board" or "loop"
 //   --scan --world N --player P
 //       "X Y A outcome" for every unit of player P and every angle 0..359
+//   --duel N | --duel all
+//       the strong computer plays both sides of world N (or of each shipped
+//       world), one line per world: who won in which turn (or a draw at the
+//       turn limit), and the units and shield each team has left
 //   --worlds FILE   another worlds.dat than the one beside the program
 //
 // Bad arguments: a usage line and status 2. A world the game would refuse:

@@ -1,0 +1,80 @@
+#pragma once
+// The computer opponent's judgement: which of its units acts next and how.
+// A plain function over the board as a person sees it -- where every thing
+// stands, and the values the info panel shows (Energie, Schild, Plasma, Grav)
+// -- and the game's own rules: it fires each shot in its head with the same
+// flight the game flies, so what it predicts is what will happen.
+//
+// One call decides one action. The caller carries it out (on the game screen
+// through the player's own clicks, or headless in a duel), tells the turn's
+// memory what came of a shot, and asks again, until the answer is to end the
+// turn.
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "combat/shot_survey.h"
+#include "data/world_model.h"
+
+namespace sd {
+
+enum class ComputerStrength : int16_t {
+    // Aims a few degrees off at random, and each unit fires once a turn: a
+    // plasma miss costs nothing, so without that limit a misjudged angle
+    // would only cost time. A beginner can beat it.
+    Light,
+    // Plays the best shot it finds, as often as charges and energy allow.
+    Strong,
+};
+
+enum class ComputerActionKind : int16_t {
+    Shoot,    // select unit, weapon as given, click target
+    Move,     // select unit, click target (an empty cell in line and in range)
+    EndTurn,  // press "Zug beenden"
+};
+
+struct ComputerAction {
+    ComputerActionKind kind = ComputerActionKind::EndTurn;
+    CellPos unit{-1, -1};    // the unit that acts
+    CellPos target{-1, -1};  // Shoot: the enemy to click; Move: the cell to go to
+    int16_t weapon = 0;      // Shoot: 0 plasma, 1 beam
+    int16_t angle = 0;       // Shoot with plasma: the dial angle to fire at
+    int16_t aimedAngle = 0;  // the angle the search found (the light one misses it by a few degrees)
+};
+
+// What the computer keeps in mind during one of its turns.
+struct ComputerTurnMemory {
+    // Thing numbers that fire no more this turn: with the light setting every
+    // unit that fired, with the strong one a unit whose shot went astray
+    // (which the search never expects; it keeps a turn from going on for ever).
+    std::vector<int16_t> resting;
+
+    // Tells the memory how a shot of thing t ended.
+    void ShotFired(int16_t t, bool hit, ComputerStrength strength);
+    bool IsResting(int16_t t) const;
+};
+
+// Called between parts of the search so that the caller can keep its window
+// alive; returning false abandons the search (the answer is then EndTurn).
+using SearchYield = std::function<bool()>;
+
+// The next action of player in world w:
+//  1. every shot its units can afford from where they stand -- the beam at
+//     every enemy within two cells, the plasma shot at each whole angle 0 to
+//     359 -- keeping only those that strike an enemy; the best is one that
+//     destroys, then one at the enemy with the lowest shield;
+//  2. if none strikes: the move of a unit to a reachable cell from which the
+//     best such shot can be fired;
+//  3. if no move gives a shot: the move that brings a unit nearest to an
+//     enemy (only if it gets closer than it is);
+//  4. otherwise: end the turn.
+// rng gives the light setting its misjudgement and is used for nothing else.
+ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, ComputerStrength strength,
+                                    const ComputerTurnMemory& memory, std::mt19937& rng,
+                                    const SearchYield& yield = {});
+
+// A plasma shot's misjudgement by the light setting: a few degrees either way.
+constexpr int16_t kLightAimError = 4;
+
+}  // namespace sd

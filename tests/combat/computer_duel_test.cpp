@@ -1,0 +1,134 @@
+// Whole games without a screen: the computer's actions carried out by the
+// game's rules, and the computer against itself and against a player who only
+// ends his turns, on the worlds we ship.
+#include <gtest/gtest.h>
+
+#include "combat/computer_duel.h"
+#include "combat/plasma_flight.h"
+#include "data/board_geometry.h"
+#include "data/context.h"
+#include "data/world_file.h"
+#include "combat_world.h"
+
+namespace {
+
+using sd::ComputerAction;
+using sd::ComputerActionKind;
+using sd::ComputerStrength;
+
+ComputerAction Action(ComputerActionKind kind, sd::CellPos unit, sd::CellPos target, int16_t weapon = 0,
+                      int16_t angle = 0) {
+    ComputerAction a;
+    a.kind = kind;
+    a.unit = unit;
+    a.target = target;
+    a.weapon = weapon;
+    a.angle = angle;
+    return a;
+}
+
+TEST(ComputerDuelRules, ActionsCostAndDamageAsOnTheGameScreen) {
+    CombatWorld c;
+    const int16_t blue = c.place(2, 3, 1, -1.0, 100);
+    const int16_t red = c.place(4, 3, 2, -1.0, 60);
+    sd::Thing& b = c.w.Things[blue];
+
+    // The beam: the weapon is switched to it, 50 energy, 40 off the shield.
+    EXPECT_TRUE(sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Shoot, {2, 3}, {4, 3}, 1)));
+    EXPECT_EQ(b.Weapon, 1);
+    EXPECT_EQ(b.Energie, 50);
+    EXPECT_EQ(c.w.Things[red].Schild, 20);
+
+    // A plasma miss (straight up, off the board) costs nothing.
+    EXPECT_FALSE(sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Shoot, {2, 3}, {4, 3}, 0, 90)));
+    EXPECT_EQ(b.Weapon, 0);
+    EXPECT_EQ(b.Plasma, 3);
+    EXPECT_EQ(c.w.Things[red].Schild, 20);
+
+    // A plasma hit: one charge, 20 off the shield, and the enemy is gone.
+    EXPECT_TRUE(sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Shoot, {2, 3}, {4, 3}, 0, 0)));
+    EXPECT_EQ(b.Plasma, 2);
+    EXPECT_EQ(c.w.CellMap(4, 3), 0);
+
+    // A move of one cell costs 50; one out of line or out of reach changes nothing.
+    sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Move, {2, 3}, {2, 4}));
+    EXPECT_EQ(c.w.CellMap(2, 4), blue);
+    EXPECT_EQ(b.Energie, 0);
+    sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Move, {2, 4}, {2, 5}));
+    EXPECT_EQ(c.w.CellMap(2, 4), blue);
+
+    // A refused shot (no energy left for the beam) changes nothing either.
+    const int16_t again = c.place(3, 4, 2, -1.0, 60);
+    EXPECT_FALSE(sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Shoot, {2, 4}, {3, 4}, 1)));
+    EXPECT_EQ(c.w.Things[again].Schild, 60);
+}
+
+TEST(ComputerDuelRules, HandingOverRefillsEveryUnitOfBothTeams) {
+    CombatWorld c;
+    const int16_t blue = c.place(0, 0, 1);
+    const int16_t red = c.place(1, 0, 2);
+    const int16_t planet = c.place(2, 0, 0);
+    for (int16_t t : {blue, red, planet}) c.w.Things[t].Energie = 30;
+    int16_t player = 2, turn = 5;
+    sd::HandOverTurn(c.w, player, turn);
+    EXPECT_EQ(player, 1);
+    EXPECT_EQ(turn, 6);
+    EXPECT_EQ(c.w.Things[blue].Energie, 100);
+    EXPECT_EQ(c.w.Things[red].Energie, 100);
+    EXPECT_EQ(c.w.Things[planet].Energie, 30);
+}
+
+TEST(ComputerDuel, AGameNobodyCanWinEndsAtTheTurnLimit) {
+    // No plasma, no movement, and the two units far out of the beam's reach.
+    CombatWorld c;
+    c.w.EnergiePoints = 0;
+    c.w.Things[c.place(0, 0, 1)].Plasma = 0;
+    c.w.Things[c.place(11, 6, 2)].Plasma = 0;
+    std::mt19937 rng(1);
+    const sd::DuelResult r = sd::PlayDuel(c.w, ComputerStrength::Strong, ComputerStrength::Strong, rng, 12);
+    EXPECT_EQ(r.winner, 0);
+    EXPECT_EQ(r.turns, 12);
+    EXPECT_EQ(r.unitsLeft[1], 1);
+    EXPECT_EQ(r.unitsLeft[2], 1);
+}
+
+class ShippedWorldDuels : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        sd::Context ctx;
+        ctx.programDir = SD_SOURCE_DIR "/data";
+        for (int16_t n = 0; n < 10; ++n) {
+            const sd::LoadResult loaded = sd::LoadWorld(ctx, n);
+            ASSERT_TRUE(loaded.ok()) << "World" << n;
+            worlds[n] = ctx.World;
+        }
+    }
+    static sd::WorldRecord worlds[10];
+};
+sd::WorldRecord ShippedWorldDuels::worlds[10];
+
+TEST_F(ShippedWorldDuels, EachStrengthBeatsAPlayerWhoOnlyEndsHisTurns) {
+    for (ComputerStrength strength : {ComputerStrength::Strong, ComputerStrength::Light}) {
+        for (int n = 0; n < 10; ++n) {
+            std::mt19937 rng(static_cast<uint32_t>(n));
+            const sd::DuelResult r = sd::PlayDuel(worlds[n], std::nullopt, strength, rng);
+            const char* name = strength == ComputerStrength::Strong ? "strong" : "light";
+            EXPECT_EQ(r.winner, 2) << "World" << n << ", " << name;
+            EXPECT_EQ(r.unitsLeft[1], 0) << "World" << n << ", " << name;
+            EXPECT_EQ(r.turns % 2, 0) << "red wins in its own turn";
+        }
+    }
+}
+
+TEST_F(ShippedWorldDuels, TheComputerAgainstItselfAlwaysEndsWithAWinner) {
+    for (int n = 0; n < 10; ++n) {
+        std::mt19937 rng(1);
+        const sd::DuelResult r = sd::PlayDuel(worlds[n], ComputerStrength::Strong, ComputerStrength::Strong, rng);
+        ASSERT_TRUE(r.winner == 1 || r.winner == 2) << "World" << n;
+        EXPECT_EQ(r.unitsLeft[3 - r.winner], 0) << "World" << n;
+        EXPECT_GT(r.unitsLeft[r.winner], 0) << "World" << n;
+        EXPECT_EQ(r.turns % 2, r.winner % 2) << "World" << n << ": blue wins in odd turns, red in even ones";
+    }
+}
+
+}  // namespace
