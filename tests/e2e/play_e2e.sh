@@ -204,6 +204,7 @@ picture_inside_of() { echo "$FX/t0.bmp[$((CELL - 1))x$((CELL - 1))+$(($1 % 7 * C
 # default the server resets when its last client leaves, and a game that
 # connects just then (right after our readiness probe) is refused; SDL then
 # quietly falls back to its offscreen driver and no window ever appears.
+: >"$GAMEDIR/display"   # there before the first look, however late Xvfb starts
 Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$GAMEDIR/display" >/dev/null 2>&1 &
 XVFB_PID=$!
 DISPLAY_NUM=
