@@ -3,6 +3,7 @@
 // the whole run, and the services the screens use. Created once in main();
 // a test builds a fresh one in a line. Nothing of the game lives in globals.
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ class MessageBox;
 struct SoundTable;
 struct PointerMemory;
 
+// Who plays red: a second person at the same screen, or the computer at one
+// of its two strengths.
+enum class Opponent : int16_t { Person, ComputerLight, ComputerStrong };
+
 struct Context {
     // --- the world model (replaced at every game start) ---
     WorldRecord World;
@@ -31,6 +36,10 @@ struct Context {
     std::string programDir;  // directory of the executable, no trailing separator
     bool SoundOn = false;
     std::string commandLine;  // the whole command line as one text
+    Opponent opponent = Opponent::Person;  // chosen on the title screen or with "-COMPUTER"
+    // The one source of chance in the game: the light computer's aim. Seeded
+    // once per run; a test seeds it to replay a game.
+    std::mt19937 computerRandom;
 
     // --- services (not owned; null where a test needs none) ---
     platform::Platform* platform = nullptr;

@@ -3,6 +3,7 @@
 #include "base/layout.h"
 #include "data/context.h"
 #include "platform/element.h"
+#include "play/computer_turn.h"
 #include "play/cursor.h"
 #include "play/turn_cycle.h"
 #include "play/waiting.h"
@@ -62,6 +63,8 @@ void ButtonPress(GameScreen& g, int i) {
     gfx.PicButtonClick[i]->setVisible(false);
     gfx.PicButtonNormal[i]->setVisible(true);
     if (i == 2) LeaveGame(g);
+    // When the turn went to the computer it plays now, with the button back up.
+    if (i == 1) PlayComputerTurn(g);
 }
 
 void ToggleGrid(GameScreen& g) {

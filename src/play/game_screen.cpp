@@ -7,6 +7,7 @@
 #include "play/board_click.h"
 #include "play/cell_picking.h"
 #include "play/command_buttons.h"
+#include "play/computer_turn.h"
 #include "play/cursor.h"
 #include "play/game_screen_impl.h"
 #include "play/turn_cycle.h"
@@ -18,12 +19,34 @@ namespace sd {
 namespace {
 
 // Input for the player's turn reaches its handler only while the game screen is
-// idle: during a shot or the victory wait the board, the command buttons and
-// the weapon switch ignore the mouse. This is the one place that decides it.
+// idle and the turn is a person's: during a shot or the victory wait, and all
+// through the computer's turn, the board, the command buttons and the weapon
+// switch ignore the mouse. This is the one place that decides it.
+bool PersonMayPlay(const GameScreen& g) { return g.phase == GamePhase::Idle && !g.closed && !ComputersTurn(g); }
+
 template <typename F>
 auto WhenIdle(GameScreen* g, F handler) {
     return [g, handler](auto... args) {
-        if (g->phase == GamePhase::Idle && !g->closed) handler(args...);
+        if (PersonMayPlay(*g)) handler(args...);
+    };
+}
+
+// "Verlassen" also works at any moment of the computer's turn, in the middle
+// of its shot too; the window's close command is never held back.
+constexpr int kLeaveButton = 2;
+bool ButtonTakesInput(const GameScreen& g, int i) {
+    return PersonMayPlay(g) || (i == kLeaveButton && !g.closed && ComputersTurn(g));
+}
+
+// The aiming dial follows the computer's pointer during its shot, not the
+// person's mouse.
+void KeepDialForTheComputer(GameScreen* gp) {
+    platform::Element& dial = *gp->gfx.PicAngle;
+    dial.onMouseMove = [gp, move = dial.onMouseMove](double x, double y, int i) {
+        if (!ComputersTurn(*gp)) move(x, y, i);
+    };
+    dial.onClick = [gp, click = dial.onClick](int i) {
+        if (!ComputersTurn(*gp)) click(i);
     };
 }
 
@@ -52,10 +75,14 @@ void CreateElements(GameScreen& g) {
     gfx.PicBack->onMouseUp =
         WhenIdle(gp, [gp](int button, int shift, double x, double y, int) { BoardClick(*gp, button, shift, x, y); });
     for (int i = 0; i < 3; ++i) {
-        gfx.PicButtonNormal[i]->onMouseMove = WhenIdle(gp, [gp](double, double, int index) { ButtonHover(*gp, index); });
+        gfx.PicButtonNormal[i]->onMouseMove = [gp](double, double, int index) {
+            if (ButtonTakesInput(*gp, index)) ButtonHover(*gp, index);
+        };
         // The arrow comes back over a button whatever the game is doing.
         gfx.PicButtonOver[i]->onMouseMove = [gp](double, double, int) { SetMouseCursor(gp->ctx, 1); };
-        gfx.PicButtonOver[i]->onClick = WhenIdle(gp, [gp](int index) { ButtonPress(*gp, index); });
+        gfx.PicButtonOver[i]->onClick = [gp](int index) {
+            if (ButtonTakesInput(*gp, index)) ButtonPress(*gp, index);
+        };
     }
     gfx.PicDisplay1->onMouseMove = [gp](double, double, int) {
         Reset_all_Buttons(*gp);
@@ -64,6 +91,7 @@ void CreateElements(GameScreen& g) {
     gfx.PicDisplay1->onMouseUp = WhenIdle(gp, [gp](int, int, double x, double y, int) { WeaponToggle(*gp, x, y); });
     // The aiming dial and the victory panel each answer one click while a shot waits for it.
     WireAimingDial(*gp);
+    KeepDialForTheComputer(gp);
     gfx.PicWin->onClick = [gp](int) {
         if (gp->phase == GamePhase::Victory) gp->phase = GamePhase::Idle;
     };
@@ -84,6 +112,8 @@ bool FrmMain::Impl::Wait(uint32_t ms) {
 }
 
 bool FrmMain::Impl::WaitForPhaseEnd(GamePhase p) {
+    // The computer answers its own aiming dial while the person watches.
+    if (p == GamePhase::Aiming && computer != nullptr && ComputersTurn(*this)) return ComputerAims(*this);
     return WaitUntil(ctx, [this, p] { return phase != p; }, [this] { return closed; });
 }
 

@@ -15,6 +15,7 @@ class Screen;
 }  // namespace platform
 
 class FrmExit;
+struct ComputerPlayback;
 
 // What the game screen is doing. Only Idle takes the board, the command
 // buttons and the weapon switch; the others each wait for their own click
@@ -45,6 +46,8 @@ struct FrmMain::Impl {
     int16_t LastHoverY = 0;
 
     bool closed = false;
+    // The computer's turn while it is being played back (null otherwise).
+    ComputerPlayback* computer = nullptr;
     // The exit screen while it is open (tests answer it from the idle hook).
     FrmExit* exitScreen = nullptr;
 
