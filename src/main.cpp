@@ -39,13 +39,17 @@ int main(int argc, char** argv) {
         }
 
         while (!title.Ended()) {
-            platform.waitEvents(500);
+            // Nothing happens between events: the loop sleeps until one comes.
+            platform.waitEvents(-1);
             // Between two waits no handler runs: a safe point to free closed games.
             title.CollectClosedGames();
             // The window was closed while a game ran, or no screen is left.
             if (platform.quitRequested() || !platform.anyScreenVisible()) title.Unload();
         }
-        return 0;
+        // The program end has hidden the window and given the display back;
+        // the rest (memory, the audio device, the window system's connection)
+        // the process's end gives back by itself, without waiting for any of it.
+        platform.endProcess(0);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "sternenduell: %s\n", e.what());
         return 1;

@@ -23,16 +23,28 @@ int ClampPixel(double v) {
 Element::Element(ElementKind kind, std::string name, int index)
     : kind_(kind), name_(std::move(name)), index_(index) {}
 
-void Element::setPosition(double left, double top) {
-    const int l = ClampPixel(left), t = ClampPixel(top);
-    if (l == left_ && t == top_) return;
-    left_ = l;
-    top_ = t;
+void Element::changed(const Rect& before) {
+    if (visible_) {
+        damage_.add(before);
+        damage_.add(bounds());
+    }
     ++changes_;
 }
 
-// The picture over the background, at the client size.
+void Element::setPosition(double left, double top) {
+    const int l = ClampPixel(left), t = ClampPixel(top);
+    if (l == left_ && t == top_) return;
+    const Rect before = bounds();
+    left_ = l;
+    top_ = t;
+    changed(before);
+}
+
+// The picture over the background, at the client size. A picture that fills
+// the client area exactly is the canvas itself until something is drawn.
 static Surface FreshCanvas(const Element& e, const Surface& picture) {
+    if (!picture.empty() && picture.width() == e.clientWidth() && picture.height() == e.clientHeight())
+        return picture.clone();
     Surface c(e.clientWidth(), e.clientHeight(), e.background());
     if (!picture.empty()) c.blit(picture, 0, 0);
     return c;
@@ -42,6 +54,7 @@ void Element::setSize(int width, int height) {
     width = std::clamp(width, 0, 32767);
     height = std::clamp(height, 0, 32767);
     if (width == width_ && height == height_) return;
+    const Rect before = bounds();
     width_ = width;
     height_ = height;
     if (kind_ == ElementKind::Panel) {
@@ -49,17 +62,19 @@ void Element::setSize(int width, int height) {
         fresh.blit(canvas_, 0, 0);  // what was drawn stays at the top left
         canvas_ = std::move(fresh);
     }
-    ++changes_;
+    changed(before);
 }
 
 void Element::setVisible(bool v) {
     if (v == visible_) return;
     visible_ = v;
+    damage_.add(bounds());
     ++changes_;
 }
 
 void Element::setBorder(bool thin) {
     if (thin == border_) return;
+    const Rect before = bounds();
     border_ = thin;
     const int extra = thin ? 2 : 0;
     if (autoSize_ && hasPicture()) {
@@ -74,7 +89,7 @@ void Element::setBorder(bool thin) {
         fresh.blit(canvas_, 0, 0);
         canvas_ = std::move(fresh);
     }
-    ++changes_;
+    changed(before);
 }
 
 void Element::setBackground(Color c) {
@@ -90,13 +105,15 @@ void Element::setPicture(const Surface& picture) {
         clearPicture();
         return;
     }
+    const Rect before = bounds();
     picture_ = picture.clone();
     if (autoSize_) {
         const int extra = border_ ? 2 : 0;
         width_ = picture_.width() + extra;
         height_ = picture_.height() + extra;
     }
-    clear();
+    resetCanvas();
+    changed(before);
 }
 
 void Element::clearPicture() {
@@ -104,26 +121,40 @@ void Element::clearPicture() {
     clear();
 }
 
+void Element::resetCanvas() {
+    if (kind_ != ElementKind::Panel) return;
+    const int w = clientWidth(), h = clientHeight();
+    if (canvas_.width() == w && canvas_.height() == h && canvas_.ownsPixels()) {
+        // Drawn on before, and so most likely again: the canvas keeps its own
+        // pixels and takes the picture into them, rather than sharing the
+        // picture now and copying it back at the next line drawn.
+        if (picture_.width() < w || picture_.height() < h) canvas_.fill(background_);
+        if (!picture_.empty()) canvas_.blit(picture_, 0, 0);
+        return;
+    }
+    canvas_ = FreshCanvas(*this, picture_);
+}
+
 void Element::clear() {
-    if (kind_ == ElementKind::Panel) canvas_ = FreshCanvas(*this, picture_);
-    ++changes_;
+    resetCanvas();
+    changed(bounds());
 }
 
 void Element::setText(const std::string& text) {
     if (text == text_) return;
     text_ = text;
-    ++changes_;
+    changed(bounds());
 }
 
 void Element::setFont(Font font) {
     font_ = std::move(font);
-    ++changes_;
+    changed(bounds());
 }
 
 void Element::setTextColor(Color c) {
     if (c == textColor_) return;
     textColor_ = c;
-    ++changes_;
+    changed(bounds());
 }
 
 }  // namespace sd::platform

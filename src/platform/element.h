@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/color.h"
+#include "platform/damage.h"
 #include "platform/font.h"
 #include "platform/surface.h"
 
@@ -52,13 +53,15 @@ public:
 
     // The element takes its picture's size when auto-size is on (default on).
     void setAutoSize(bool on) { autoSize_ = on; }
-    // Gives the element a copy of the picture; earlier drawing is gone.
+    // Gives the element the picture (shared with picture until either is
+    // drawn on); earlier drawing is gone.
     void setPicture(const Surface& picture);
     // No picture: the element shows its background colour.
     void clearPicture();
     bool hasPicture() const { return !picture_.empty(); }
     const Surface& picture() const { return picture_; }
-    // What is shown: the picture with everything drawn on it. Draw here.
+    // What is shown: the picture with everything drawn on it. Draw here. Until
+    // something is drawn it is the picture itself, not a copy of it.
     Surface& canvas() { return canvas_; }
     const Surface& canvas() const { return canvas_; }
     // Wipes what was drawn; the picture stays.
@@ -75,6 +78,12 @@ public:
     // How often the element itself changed (place, size, look); what is drawn
     // on it counts in canvas().changes().
     uint64_t changes() const { return changes_; }
+    // Where the element itself changed since the platform last looked, in its
+    // screen's coordinates (the place it left and the place it took); what is
+    // drawn on it is in canvas().damage().
+    const Damage& damage() const { return damage_; }
+    void forgetDamage() { damage_.clear(); }
+    Rect bounds() const { return {left_, top_, width_, height_}; }
 
     std::string tag;  // free text, e.g. the world number of a preview box
 
@@ -84,6 +93,12 @@ public:
     ClickHandler onClick;     // press and release on the same element
 
 private:
+    // Counts a change of the element; a shown element needs the place it had
+    // (before) and the place it has now redrawn.
+    void changed(const Rect& before);
+    // The canvas back to the picture over the background.
+    void resetCanvas();
+
     ElementKind kind_;
     std::string name_;
     int index_;
@@ -98,6 +113,7 @@ private:
     Font font_;
     Color textColor_{};
     uint64_t changes_ = 0;
+    Damage damage_;
 };
 
 }  // namespace sd::platform

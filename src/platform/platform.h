@@ -67,17 +67,27 @@ public:
     // quitRequested() becomes true.
     void requestQuit();
     bool quitRequested() const;
+    // Ends the process now with exit code. The display mode is given back
+    // first if that has not happened yet; all else (memory, the audio device
+    // with what it still plays, the connection to the window system) the
+    // process's end gives back by itself, so nothing is closed piece by piece.
+    [[noreturn]] void endProcess(int code);
 
     // --- events ---
     // Dispatches every queued event to the handlers (which may run nested loops
-    // themselves), presents the canvas if anything changed, and returns.
+    // themselves), presents what changed, and returns.
     void processPendingEvents();
-    // Blocks until an event arrives or timeoutMs pass (negative: no limit), then
-    // processes what is pending. Under the virtual clock an empty queue advances
-    // the clock by the timeout instead of blocking.
+    // Blocks until an event arrives or timeoutMs pass (negative: no limit, and
+    // no wake-up until an event comes), then processes what is pending. Under
+    // the virtual clock an empty queue advances the clock by the timeout
+    // instead of blocking.
     void waitEvents(int timeoutMs);
-    // Composites the visible screens and presents the canvas now.
+    // Presents now what changed since the last frame: only those areas are
+    // recomposed and sent to the window. Nothing changed, nothing is sent.
     void refresh();
+    // The window disappears at once (the program is ending); showing a screen
+    // brings it back.
+    void hideWindow();
 
     // --- cursor ---
     // Program-wide pointer from a .ico file; on failure the pointer stays as it
@@ -104,6 +114,9 @@ public:
     // --- for tests and reviewers ---
     // The composited canvas as it would be presented.
     Surface snapshot();
+    // What the window holds now: the canvas scaled onto its letterboxed place,
+    // as far as frames have been presented.
+    Surface windowPixels();
     // Queue synthetic input at canvas coordinates (fractional pixels); handled
     // by the next processPendingEvents()/waitEvents() like real input.
     void injectMouseMove(double x, double y);
@@ -115,7 +128,8 @@ public:
     // test uses it to answer a modal screen. Under the virtual clock a loop that
     // stays idle for an hour of virtual time aborts the test instead of hanging.
     void setIdleHook(std::function<void()> hook);
-    // How often the canvas was presented (composited and handed to the window).
+    // How many frames were presented (something changed, was recomposed and
+    // handed to the window).
     uint64_t presentCount() const;
 
     struct Impl;

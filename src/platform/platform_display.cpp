@@ -1,9 +1,13 @@
 // The display mode: what the display offers, fullscreen in and out, and the
 // rescue that gives the desktop its mode back when the program dies.
+#include <dlfcn.h>
+
 #include <csignal>
 #include <cstdlib>
 
 #include "platform/platform_impl.h"
+// Last: the X headers define names like None and Status.
+#include <SDL_syswm.h>
 
 namespace sd::platform {
 
@@ -38,6 +42,34 @@ int DisplayOf(SDL_Window* window) {
 }
 
 }  // namespace
+
+bool UnmapAtOnce(SDL_Window* window) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    // SDL takes a fullscreen window out of fullscreen before it hides it, and
+    // on X then waits up to 100 ms for a window manager to answer. Unmapped
+    // first, the window is gone at once and SDL finds nothing to wait for.
+    // libX11 is already loaded (SDL uses it); it is only looked up here.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    void* x11 = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (!x11) return false;
+    using Unmap = int (*)(Display*, Window);
+    using Flush = int (*)(Display*);
+    auto unmap = reinterpret_cast<Unmap>(dlsym(x11, "XUnmapWindow"));
+    auto flush = reinterpret_cast<Flush>(dlsym(x11, "XFlush"));
+    const bool ok = unmap && flush;
+    if (ok) {
+        unmap(info.info.x11.display, info.info.x11.window);
+        flush(info.info.x11.display);
+    }
+    dlclose(x11);
+    return ok;
+#else
+    (void)window;
+    return false;
+#endif
+}
 
 void InstallDisplayRescue(SDL_Window* window) {
     g_rescueWindow = window;
@@ -111,7 +143,7 @@ bool Platform::enterFullscreen(int width, int height) {
         ok = SDL_SetWindowFullscreen(m.window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
     }
     m.fullscreen = ok;
-    m.forcePresent = true;
+    m.fullFrame = true;
     if (ok && !m.options.headless) InstallDisplayRescue(m.window);
     return ok;
 }
@@ -121,12 +153,19 @@ bool Platform::leaveFullscreen() {
     if (!m.window) return false;
     const bool ok = SDL_SetWindowFullscreen(m.window, 0) == 0;
     if (ok) {
-        SDL_SetWindowSize(m.window, kCanvasWidth, kCanvasHeight);
-        SDL_SetWindowPosition(m.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        // A hidden window (the program is ending) gets its size and place back
+        // only if it is shown again: on X each of them waits for the window
+        // manager's answer.
+        if (m.windowShown || m.options.headless) {
+            SDL_SetWindowSize(m.window, kCanvasWidth, kCanvasHeight);
+            SDL_SetWindowPosition(m.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        } else {
+            m.windowNeedsPlacing = true;
+        }
         m.fullscreen = false;
         ClearDisplayRescue();
     }
-    m.forcePresent = true;
+    m.fullFrame = true;
     return ok;
 }
 

@@ -46,6 +46,14 @@ bool QueueEmpty() {
     return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) <= 0;
 }
 
+// The next event already in SDL's queue, without asking the window system
+// for more (each such pump costs system calls).
+bool TakeQueued(SDL_Event& ev) { return SDL_PeepEvents(&ev, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0; }
+
+// How many events wait now: a pass handles these, and what handlers queue
+// meanwhile waits for the next pass.
+int QueuedCount() { return std::max(0, SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)); }
+
 }  // namespace
 
 bool Platform::Impl::isLive(const Screen* s) const {
@@ -164,20 +172,20 @@ void Platform::Impl::handleUp(int button, int shift, double x, double y) {
 }
 
 bool Platform::Impl::windowToCanvas(int wx, int wy, double& x, double& y) const {
-    if (!renderer || !window) {
+    if (!window) {
         x = wx;
         y = wy;
         return true;
     }
-    // Window coordinates are in points; the renderer's output may have more
-    // pixels (HiDPI). The top-left corner of the pointer's pixel maps into the
+    // Window coordinates are in points; the window may have more pixels
+    // (HiDPI). The top-left corner of the pointer's pixel maps into the
     // canvas: at scale 1 that is the pixel itself, and the window's first pixel
     // never lands left of the canvas.
-    int winW = 0, winH = 0, outW = 0, outH = 0;
+    int winW = 0, winH = 0, pixW = 0, pixH = 0;
     SDL_GetWindowSize(window, &winW, &winH);
-    SDL_GetRendererOutputSize(renderer, &outW, &outH);
-    const double sx = winW > 0 ? static_cast<double>(outW) / winW : 1.0;
-    const double sy = winH > 0 ? static_cast<double>(outH) / winH : 1.0;
+    outputSize(pixW, pixH);
+    const double sx = winW > 0 ? static_cast<double>(pixW) / winW : 1.0;
+    const double sy = winH > 0 ? static_cast<double>(pixH) / winH : 1.0;
     const SDL_Rect r = canvasRectInOutput();
     x = (wx * sx - r.x) * kCanvasWidth / r.w;
     y = (wy * sy - r.y) * kCanvasHeight / r.h;
@@ -192,9 +200,12 @@ void Platform::Impl::dispatch(const SDL_Event& ev) {
             self.requestQuit();
             return;
         case SDL_WINDOWEVENT:
-            if (ev.window.event == SDL_WINDOWEVENT_EXPOSED || ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                ev.window.event == SDL_WINDOWEVENT_RESTORED || ev.window.event == SDL_WINDOWEVENT_SHOWN)
-                forcePresent = true;
+            // The window's pixels still hold the last frame: uncovered or
+            // shown again, it only needs them sent; a new size needs a new frame.
+            if (ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) fullFrame = true;
+            if (ev.window.event == SDL_WINDOWEVENT_EXPOSED || ev.window.event == SDL_WINDOWEVENT_RESTORED ||
+                ev.window.event == SDL_WINDOWEVENT_SHOWN)
+                resendWindow = true;
             return;
         case SDL_MOUSEMOTION:
             if (ev.motion.which == SDL_TOUCH_MOUSEID) return;
@@ -237,16 +248,32 @@ void Platform::Impl::pushInjected(const Injected& in) {
 void Platform::processPendingEvents() {
     Impl& m = *impl_;
     m.freeClosedScreens();
+    SDL_PumpEvents();
     SDL_Event ev;
-    while (SDL_PollEvent(&ev)) m.dispatch(ev);
-    m.presentIfChanged();
+    for (int n = QueuedCount(); n > 0 && TakeQueued(ev); --n) m.dispatch(ev);
+    m.present();
     m.freeClosedScreens();
 }
 
 void Platform::waitEvents(int timeoutMs) {
     Impl& m = *impl_;
     m.freeClosedScreens();
-    m.presentIfChanged();
+    m.present();
+    if (!m.clock->isVirtual() && !m.idleHook) {
+        // SDL's wait asks the window system once it has nothing queued and
+        // then sleeps in the kernel until an event or the timeout; what came
+        // in with the event is handled straight from the queue.
+        SDL_Event ev;
+        const int got = timeoutMs < 0 ? SDL_WaitEvent(&ev) : SDL_WaitEventTimeout(&ev, timeoutMs);
+        if (got) {
+            int n = QueuedCount();
+            m.dispatch(ev);
+            for (; n > 0 && TakeQueued(ev); --n) m.dispatch(ev);
+        }
+        m.present();
+        m.freeClosedScreens();
+        return;
+    }
     bool empty = QueueEmpty();
     if (empty && m.idleHook && !m.inIdleHook) {
         m.inIdleHook = true;

@@ -17,9 +17,10 @@ struct Platform::Impl {
     PlatformOptions options;
 
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
     bool windowShown = false;
+    // Left fullscreen while hidden: size and place are given back when it is
+    // shown again (a window that never shows again need not wait for them).
+    bool windowNeedsPlacing = false;
     bool fullscreen = false;
     bool displayModeTaken = false;
     SDL_Cursor* cursor = nullptr;
@@ -36,12 +37,20 @@ struct Platform::Impl {
     std::vector<Screen*> order;
     std::vector<Screen*> modal;  // innermost modal screen last
 
+    // The canvas always holds the last frame composited; a frame recomposes
+    // only what changed since, and sends only that to the window.
     Surface canvas{kCanvasWidth, kCanvasHeight};
-    uint64_t presentedChange = 0;  // frame signature of the last present
-    uint64_t layoutChanges = 0;    // screens shown, hidden, closed, reordered
-    uint64_t frameSignature() const;
+    Damage layoutDamage;     // screens shown, hidden, closed or raised (canvas coordinates)
+    bool fullFrame = true;      // a new frame of everything (shown, new size)
+    bool resendWindow = false;  // the window's pixels are right but must be sent again (uncovered)
     uint64_t presents = 0;
-    bool forcePresent = true;
+    // The window's pixels and how the canvas is scaled onto them: for each
+    // output column and row of the letterboxed area, its canvas column and row.
+    SDL_Surface* windowSurface = nullptr;  // SDL's; compared, never kept past a resize
+    int outW = 0, outH = 0;
+    SDL_Rect placed{0, 0, kCanvasWidth, kCanvasHeight};
+    std::vector<int> sourceColumn, sourceRow;
+    std::vector<SDL_Rect> sent;  // scratch: the window rectangles of one frame
     Font captionFont;
     bool captionFontTried = false;
 
@@ -69,10 +78,16 @@ struct Platform::Impl {
     bool inIdleHook = false;
     uint64_t idleVirtualMs = 0;
 
-    // --- compositing and presenting (platform.cpp) ---
-    void composite();
+    // --- compositing and presenting (platform_frame.cpp) ---
+    // Takes every change noted since the last frame, on the screens shown.
+    Damage collectDamage();
+    // Recomposes area of the canvas from the screens shown.
+    void composite(const Rect& area);
+    void compositeScreen(Screen& s, SDL_Surface* dst, const Rect& area);
+    // Presents what changed (everything after fullFrame); nothing when nothing did.
     void present();
-    void presentIfChanged();
+    void sendToWindow(const Damage& frame, bool everything);
+    bool updateWindowSurface();
     void showWindow();
 
     // --- events (platform_events.cpp) ---
@@ -90,9 +105,14 @@ struct Platform::Impl {
     void freeClosedScreens();
     bool isLive(const Screen* s) const;
 
-    // The letterboxed place of the canvas in the renderer's output.
+    // The letterboxed place of the canvas in the window's pixels.
     SDL_Rect canvasRectInOutput() const;
+    void outputSize(int& w, int& h) const;
 };
+
+// Takes the window off the screen without waiting for anyone (where the
+// window system allows; false otherwise). platform_display.cpp.
+bool UnmapAtOnce(SDL_Window* window);
 
 // Leaves fullscreen when the program dies (platform_display.cpp).
 void InstallDisplayRescue(SDL_Window* window);

@@ -32,14 +32,22 @@ void Screen::bringToFront(Element& e) {
     auto it = std::find_if(elements_.begin(), elements_.end(), [&](const auto& p) { return p.get() == &e; });
     if (it == elements_.end() || it + 1 == elements_.end()) return;
     std::rotate(it, it + 1, elements_.end());
+    if (e.visible()) damage_.add(e.bounds().moved(left_, top_));
     ++changes_;
 }
 
+Rect Screen::frameBounds() const {
+    if (caption_.empty()) return {left_, top_, width_, height_};
+    return {left_ - 1, top_ - kTitleBarHeight - 1, width_ + 2, height_ + kTitleBarHeight + 2};
+}
+
 void Screen::setBounds(int left, int top, int width, int height) {
+    damage_.add(frameBounds());
     left_ = left;
     top_ = top;
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
+    damage_.add(frameBounds());
     ++changes_;
 }
 
@@ -49,11 +57,14 @@ void Screen::centreOnCanvas(int canvasWidth, int canvasHeight) {
 
 void Screen::setBackground(Color c) {
     background_ = c;
+    damage_.add(frameBounds());
     ++changes_;
 }
 
 void Screen::setCaption(const std::string& c) {
+    damage_.add(frameBounds());
     caption_ = c;
+    damage_.add(frameBounds());
     ++changes_;
 }
 

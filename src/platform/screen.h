@@ -12,6 +12,10 @@ namespace sd::platform {
 
 class Screen {
 public:
+    // A screen with a caption gets a title bar of this height above it and a
+    // one-pixel frame around both.
+    static constexpr int kTitleBarHeight = 20;
+
     Screen(std::string name, int width, int height);
 
     const std::string& name() const { return name_; }
@@ -29,6 +33,8 @@ public:
     int top() const { return top_; }
     int width() const { return width_; }
     int height() const { return height_; }
+    // Where the screen lies on the canvas, title bar and frame included.
+    Rect frameBounds() const;
 
     void setBackground(Color c);
     Color background() const { return background_; }
@@ -38,6 +44,10 @@ public:
     bool visible() const { return visible_; }
     // How often the screen itself changed (elements added, order, place, look).
     uint64_t changes() const { return changes_; }
+    // Where the screen itself changed since the platform last looked, in
+    // canvas coordinates; its elements keep their own.
+    const Damage& damage() const { return damage_; }
+    void forgetDamage() { damage_.clear(); }
     bool closed() const { return closed_; }
 
     // Pointer over the screen where no visible element lies (screen coordinates).
@@ -57,6 +67,7 @@ private:
     bool visible_ = false;
     bool closed_ = false;
     uint64_t changes_ = 0;
+    Damage damage_;
 };
 
 }  // namespace sd::platform

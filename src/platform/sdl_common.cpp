@@ -50,7 +50,10 @@ bool EnsureSdlVideo(bool headless, std::string* error) {
         // turn that into a quit event nobody reads.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     }
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // The window shows its own pixels, updated rectangle by rectangle; SDL
+    // would otherwise put them through an OpenGL texture and redraw the whole
+    // window for every change (on a machine without a GPU, in software).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         if (error) *error = std::string("SDL could not start: ") + SDL_GetError();
         return false;

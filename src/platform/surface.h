@@ -2,12 +2,17 @@
 // A 32-bit software drawing surface. Coordinates are pixels from the top-left
 // corner; everything drawn outside is clipped. Only the platform knows that an
 // SDL surface sits behind it.
+//
+// Copies share their pixels until one of them is drawn on: a picture handed
+// from a loader to a panel, or from the clean board to the board, is held
+// once, and a panel that only shows its picture holds no second copy of it.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/color.h"
+#include "platform/damage.h"
 
 struct SDL_Surface;
 
@@ -26,6 +31,7 @@ public:
     Surface& operator=(Surface&& other) noexcept;
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
+    // A copy of its own; the pixels are shared until either side is drawn on.
     Surface clone() const;
 
     // Loads a .bmp file. On failure returns an empty surface and, if error is
@@ -61,17 +67,30 @@ public:
     // Text (Windows-1252 bytes) with its top-left corner at (x, y), no background.
     void drawText(const Font& font, int x, int y, std::string_view text, Color c);
 
-    // How often the pixels changed: the platform presents a frame only when
-    // something on a visible screen changed since the last one.
+    // How often the pixels changed.
     uint64_t changes() const { return changes_; }
+    // Where they changed since the platform last looked: a frame recomposes
+    // only these rectangles of what is on screen.
+    const Damage& damage() const { return damage_; }
+    void forgetDamage() { damage_.clear(); }
+    // True when this surface and other hold the very same pixels (not a copy).
+    bool sharesPixelsWith(const Surface& other) const { return s_ && s_ == other.s_; }
+    // True when no other surface holds these pixels.
+    bool ownsPixels() const { return s_ && s_.use_count() == 1; }
 
-    // Platform internals only.
-    SDL_Surface* native() const { return s_; }
+    // Platform internals only: read from native(), draw into writableNative().
+    SDL_Surface* native() const { return s_.get(); }
+    SDL_Surface* writableNative(const Rect& area);
     explicit Surface(SDL_Surface* adopt);
 
 private:
-    SDL_Surface* s_ = nullptr;
+    // The pixels, now this surface's own, with area noted as changed.
+    SDL_Surface* edit(const Rect& area);
+    Rect bounds() const { return {0, 0, width(), height()}; }
+
+    std::shared_ptr<SDL_Surface> s_;
     uint64_t changes_ = 0;
+    Damage damage_;
 };
 
 }  // namespace sd::platform

@@ -94,15 +94,23 @@ void Surface::line(int x1, int y1, int x2, int y2, Color c, int width, DrawMode 
     }
     const uint32_t colour = 0xFF000000u | c.rgb();
     const uint32_t flip = c.rgb();
+    // Every pixel the brush can reach lies in this box.
+    const int64_t reach0 = -(width - 1) / 2;
+    const int64_t boxX = std::clamp<int64_t>(std::min(ax, bx) + reach0, -1, w + 1);
+    const int64_t boxY = std::clamp<int64_t>(std::min(ay, by) + reach0, -1, h + 1);
+    const int64_t boxR = std::clamp<int64_t>(std::max(ax, bx) + reach0 + width, -1, w + 1);
+    const int64_t boxB = std::clamp<int64_t>(std::max(ay, by) + reach0 + width, -1, h + 1);
+    SDL_Surface* s = edit({static_cast<int>(boxX), static_cast<int>(boxY), static_cast<int>(boxR - boxX),
+                           static_cast<int>(boxB - boxY)});
+    if (!s) return;
 
     if (width == 1) {
         // A thin Bresenham line never visits a pixel twice, so XOR can go straight.
         Bresenham(ax, ay, bx, by, [&](int64_t x, int64_t y) {
             if (x < 0 || y < 0 || x >= w || y >= h) return;
-            uint32_t* p = PixelAt(s_, static_cast<int>(x), static_cast<int>(y));
+            uint32_t* p = PixelAt(s, static_cast<int>(x), static_cast<int>(y));
             *p = mode == DrawMode::Xor ? (*p ^ flip) : colour;
         });
-        ++changes_;
         return;
     }
 
@@ -121,18 +129,17 @@ void Surface::line(int x1, int y1, int x2, int y2, Color c, int width, DrawMode 
             const int64_t px = x + ox, py = y + oy;
             if (px < 0 || py < 0 || px >= w || py >= h) continue;
             if (mode == DrawMode::Xor) touched.push_back((static_cast<uint64_t>(py) << 32) | static_cast<uint64_t>(px));
-            else *PixelAt(s_, static_cast<int>(px), static_cast<int>(py)) = colour;
+            else *PixelAt(s, static_cast<int>(px), static_cast<int>(py)) = colour;
         }
     });
     if (mode == DrawMode::Xor) {
         std::sort(touched.begin(), touched.end());
         touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
         for (uint64_t key : touched) {
-            uint32_t* p = PixelAt(s_, static_cast<int>(key & 0xFFFFFFFFu), static_cast<int>(key >> 32));
+            uint32_t* p = PixelAt(s, static_cast<int>(key & 0xFFFFFFFFu), static_cast<int>(key >> 32));
             *p ^= flip;
         }
     }
-    ++changes_;
 }
 
 void Surface::rect(int x1, int y1, int x2, int y2, Color c) {
@@ -146,11 +153,19 @@ void Surface::rect(int x1, int y1, int x2, int y2, Color c) {
 
 void Surface::circle(int cx, int cy, int radius, Color c) {
     if (!s_ || radius < 0) return;
+    const Rect box = Intersect({cx - radius, cy - radius, 2 * radius + 1, 2 * radius + 1}, bounds());
+    if (box.empty()) return;
+    SDL_Surface* s = edit(box);
+    if (!s) return;
+    const uint32_t colour = 0xFF000000u | c.rgb();
+    auto plot = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < s->w && y < s->h) *PixelAt(s, x, y) = colour;
+    };
     MidpointCircle(radius, [&](int x, int y) {
-        setPixel(cx + x, cy + y, c); setPixel(cx + y, cy + x, c);
-        setPixel(cx - y, cy + x, c); setPixel(cx - x, cy + y, c);
-        setPixel(cx - x, cy - y, c); setPixel(cx - y, cy - x, c);
-        setPixel(cx + y, cy - x, c); setPixel(cx + x, cy - y, c);
+        plot(cx + x, cy + y); plot(cx + y, cy + x);
+        plot(cx - y, cy + x); plot(cx - x, cy + y);
+        plot(cx - x, cy - y); plot(cx - y, cy - x);
+        plot(cx + y, cy - x); plot(cx + x, cy - y);
     });
 }
 

@@ -16,9 +16,13 @@ void Surface::drawText(const Font& font, int x, int y, std::string_view text, Co
     if (!glyphs) return;
     SDL_SetSurfaceBlendMode(glyphs, SDL_BLENDMODE_BLEND);
     SDL_Rect dst{x, y, glyphs->w, glyphs->h};
-    SDL_BlitSurface(glyphs, nullptr, s_, &dst);
+    // Only the part inside the clip rectangle changes (the platform clips its
+    // own drawing of labels and captions).
+    if (SDL_Surface* s = edit(Intersect({x, y, glyphs->w, glyphs->h}, {s_->clip_rect.x, s_->clip_rect.y,
+                                                                        s_->clip_rect.w, s_->clip_rect.h}))) {
+        SDL_BlitSurface(glyphs, nullptr, s, &dst);
+    }
     SDL_FreeSurface(glyphs);
-    ++changes_;
 }
 
 }  // namespace sd::platform

@@ -10,6 +10,9 @@ namespace sd {
 
 void EndProgram(Context& ctx) {
     if (ctx.platform) {
+        // The window goes at once: nothing that follows needs it on screen,
+        // and giving the display back is quicker without a window on it.
+        ctx.platform->hideWindow();
         ctx.platform->setSystemCursor();
         ctx.platform->processPendingEvents();
     }

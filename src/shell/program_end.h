@@ -4,9 +4,9 @@
 namespace sd {
 struct Context;
 
-// Gives the pointer back to the system, forgets the game's cursor and, unless
-// the program was started with "-NOSCREEN", restores the display mode found
-// at start. Closing the screens is the caller's part.
+// Hides the window, gives the pointer back to the system, forgets the game's
+// cursor and, unless the program was started with "-NOSCREEN", restores the
+// display mode found at start. Closing the screens is the caller's part.
 void EndProgram(Context& ctx);
 
 }  // namespace sd
