@@ -22,6 +22,8 @@ bool CommandLineHas(const Context& ctx, const std::string& upperSwitch) {
 
 void ParseCommandLine(Context& ctx) {
     ctx.SoundOn = !CommandLineHas(ctx, "-NOSOUND");
+    // A player alone can start straight into a game against the strong computer.
+    if (CommandLineHas(ctx, "-COMPUTER")) ctx.opponent = Opponent::ComputerStrong;
     // The result does not matter: the game runs in whatever mode the display has.
     if (!CommandLineHas(ctx, "-NOSCREEN")) SetDisplayMode(ctx, 800, 600, true);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The command line: two switches, found anywhere in the upper-cased text.
+// The command line: three switches, found anywhere in the upper-cased text.
 #include <string>
 
 namespace sd {
@@ -9,8 +9,9 @@ struct Context;
 // the upper-cased command line; a word that merely contains it counts too.
 bool CommandLineHas(const Context& ctx, const std::string& upperSwitch);
 
-// Sets SoundOn from "-NOSOUND" and, unless "-NOSCREEN" is given, switches the
-// display to 800 x 600 for the run.
+// Sets SoundOn from "-NOSOUND", chooses the strong computer as the opponent
+// with "-COMPUTER" and, unless "-NOSCREEN" is given, switches the display to
+// 800 x 600 for the run.
 void ParseCommandLine(Context& ctx);
 
 // The program's arguments (without the program name) joined by single blanks:

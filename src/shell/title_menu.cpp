@@ -22,6 +22,33 @@ void Highlight(int16_t& highlighted, const MenuLabels& labels, int16_t index) {
     highlighted = index;
 }
 
+const char* OpponentCaption(Opponent o) {
+    switch (o) {
+        case Opponent::ComputerLight: return "Gegner: Computer (leicht)";
+        case Opponent::ComputerStrong: return "Gegner: Computer (stark)";
+        case Opponent::Person: break;
+    }
+    return "Gegner: Mensch";
+}
+
+Opponent NextOpponent(Opponent o) {
+    switch (o) {
+        case Opponent::Person: return Opponent::ComputerLight;
+        case Opponent::ComputerLight: return Opponent::ComputerStrong;
+        case Opponent::ComputerStrong: break;
+    }
+    return Opponent::Person;
+}
+
+void ShowOpponent(const Context& ctx, Element& label, double centre) {
+    constexpr int kMargin = 8;
+    const char* caption = OpponentCaption(ctx.opponent);
+    const int width = label.font().textWidth(caption) + 2 * kMargin;
+    label.setSize(width, label.height());
+    label.setPosition(centre - width / 2.0, label.top());
+    label.setText(caption);
+}
+
 bool ShowInfoPanel(Context& ctx, Element& panel) {
     constexpr double cx = layout::kScreenWidth / 2;
     constexpr double cy = layout::kScreenHeight / 2;

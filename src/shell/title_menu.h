@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "data/context.h"
 #include "platform/color.h"
 
 namespace sd {
@@ -23,6 +24,15 @@ inline constexpr platform::Color kLabelPressed{200, 250, 200};
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 0;
 inline constexpr int kVersionRevision = 0;
+
+// The label that chooses who plays red, in the menu's colours: its caption for
+// each choice, and the choice a click moves on to (person, light computer,
+// strong computer, and round again).
+const char* OpponentCaption(Opponent o);
+Opponent NextOpponent(Opponent o);
+// Writes the caption of ctx.opponent on the label, sized to the caption and
+// centred on x = centre, so that only the caption takes the pointer.
+void ShowOpponent(const Context& ctx, platform::Element& label, double centre);
 
 // Paints every label in the normal colour and label index (if >= 0) in the
 // highlighted one; nothing happens while index stays the same.

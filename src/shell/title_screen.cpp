@@ -1,5 +1,6 @@
 #include "shell/title_screen.h"
 
+#include <random>
 #include <string>
 
 #include "base/layout.h"
@@ -36,6 +37,13 @@ constexpr int kBoxWidth = 101;
 constexpr int kBoxHeight = 71;
 constexpr double kSmallFontPoints = 7.8;
 const char* const kCaptions[kMenuLabelCount] = {"Spiel starten", "Information", "Beenden"};
+// The opponent label stands on the screen's middle axis like the title,
+// in the calm band between the previews (down to 472) and the menu (from
+// 534), above the planet's horizon.
+constexpr double kOpponentCentre = kTitleWidth / 2.0;
+constexpr int kOpponentTop = 478;
+constexpr int kOpponentHeight = 30;
+constexpr double kOpponentPoints = 15;
 
 }  // namespace
 
@@ -72,6 +80,10 @@ void FrmStartup::BuildElements() {
         lblButton_[k] = &label;
     }
 
+    lblOpponent_ = &screen_->addLabel("LblOpponent");
+    lblOpponent_->onMouseMove = [this](double, double, int) { OpponentLabelMouseMove(); };
+    lblOpponent_->onClick = [this](int) { OpponentLabelClick(); };
+
     for (int n = 0; n < kPreviewCount; ++n) {
         Element& box = screen_->addPanel("PicWorld", n);
         box.onClick = [this](int index) { WorldBoxClick(index); };
@@ -87,6 +99,8 @@ void FrmStartup::BuildElements() {
 
 bool FrmStartup::Load() {
     ParseCommandLine(ctx_);
+    // Every run plays differently against the light computer.
+    ctx_.computerRandom.seed(std::random_device{}());
     LoadSoundNames(ctx_);
     if (!LoadTitlePicture()) {
         Unload();
@@ -97,6 +111,7 @@ bool FrmStartup::Load() {
     SetMouseCursor(ctx_, 1);
     LayOutTitlePanel();
     LayOutMenu();
+    LayOutOpponentLabel();
     LayOutPreviews();
     WorldBoxClick(0);
     Highlight(-1);
@@ -132,6 +147,14 @@ void FrmStartup::LayOutMenu() {
     }
 }
 
+void FrmStartup::LayOutOpponentLabel() {
+    lblOpponent_->setFont(Font::open("Arial", kOpponentPoints, true));
+    lblOpponent_->setSize(kLabelWidth, kOpponentHeight);
+    lblOpponent_->setPosition(kOpponentCentre - kLabelWidth / 2.0, kOpponentTop);
+    lblOpponent_->setTextColor(kLabelNormal);
+    ShowOpponent(ctx_, *lblOpponent_, kOpponentCentre);
+}
+
 void FrmStartup::LayOutPreviews() {
     const IniFile worlds = IniFile::load(ctx_.path("worlds.dat"));
     const int top = kTitleHeight / 2 - 10;
@@ -152,9 +175,34 @@ void FrmStartup::LayOutPreviews() {
 
 void FrmStartup::WorldBoxClick(int k) { ClickWorldPreview(ctx_, picWorld_, k); }
 
-void FrmStartup::LabelMouseMove(int k) { Highlight(static_cast<int16_t>(k)); }
+void FrmStartup::LabelMouseMove(int k) {
+    HighlightOpponent(false);
+    Highlight(static_cast<int16_t>(k));
+}
 
-void FrmStartup::TitlePanelMouseMove() { Highlight(-1); }
+void FrmStartup::TitlePanelMouseMove() {
+    HighlightOpponent(false);
+    Highlight(-1);
+}
+
+void FrmStartup::OpponentLabelMouseMove() {
+    Highlight(-1);
+    HighlightOpponent(true);
+}
+
+void FrmStartup::HighlightOpponent(bool on) {
+    const platform::Color c = on ? kLabelHighlighted : kLabelNormal;
+    if (lblOpponent_->textColor() != c) lblOpponent_->setTextColor(c);
+}
+
+// Who plays red, chosen in turn: person, light computer, strong computer.
+void FrmStartup::OpponentLabelClick() {
+    if (ended_) return;
+    picInfo_->setVisible(false);
+    PlaySoundEffect(ctx_, Sfx::MenuClick);
+    ctx_.opponent = NextOpponent(ctx_.opponent);
+    ShowOpponent(ctx_, *lblOpponent_, kOpponentCentre);
+}
 
 void FrmStartup::Highlight(int16_t index) { sd::Highlight(highlightedButton_, lblButton_, index); }
 

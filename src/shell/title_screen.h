@@ -44,12 +44,15 @@ public:
     int16_t highlightedButton() const { return highlightedButton_; }
     void LabelClick(int k);
     void InfoPanelClick();
+    void OpponentLabelMouseMove();
+    void OpponentLabelClick();
 
     platform::Screen& screen() { return *screen_; }
     platform::Element& titlePanel() { return *picBack_; }
     platform::Element& worldBox(int n) { return *picWorld_[n]; }
     platform::Element& menuLabel(int k) { return *lblButton_[k]; }
     platform::Element& infoPanel() { return *picInfo_; }
+    platform::Element& opponentLabel() { return *lblOpponent_; }
     // The game screen opened last; null before the first game.
     FrmMain* game() { return game_.get(); }
 
@@ -58,6 +61,8 @@ private:
     bool LoadTitlePicture();
     void LayOutTitlePanel();
     void LayOutMenu();
+    void LayOutOpponentLabel();
+    void HighlightOpponent(bool on);
     void LayOutPreviews();
     void StartGame();
     void ShowTitleScreen();
@@ -67,6 +72,7 @@ private:
     platform::Element* picAll_ = nullptr;
     platform::Element* picBack_ = nullptr;
     platform::Element* picInfo_ = nullptr;
+    platform::Element* lblOpponent_ = nullptr;  // who plays red
     MenuLabels lblButton_{};
     PreviewBoxes picWorld_{};
     std::unique_ptr<FrmMain> game_;
