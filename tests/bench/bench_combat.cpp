@@ -1,6 +1,9 @@
-// How long the rules core takes for one gravity step, one whole plasma flight
-// and the survey of every shot of a team, on the shipped worlds.
+// How long the rules core takes for one gravity step, one whole plasma flight,
+// the survey of every shot of a team and one decision of the computer, on the
+// shipped worlds.
 #include <benchmark/benchmark.h>
+
+#include "combat/computer_player.h"
 
 #include "combat/gravity.h"
 #include "combat/plasma_flight.h"
@@ -69,6 +72,32 @@ void BM_SurveyTeam(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(sd::SurveyShots(w, 2));
 }
 BENCHMARK(BM_SurveyTeam)->Unit(benchmark::kMillisecond);
+
+// The computer's first decision for red at the start of that world: every
+// shot of every unit, one of which strikes.
+void BM_ComputerDecision(benchmark::State& state) {
+    const sd::WorldRecord w = FullestWorld(state);
+    std::mt19937 rng(1);
+    const sd::ComputerTurnMemory memory;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sd::DecideComputerAction(w, 2, sd::ComputerStrength::Strong, memory, rng));
+    }
+}
+BENCHMARK(BM_ComputerDecision)->Unit(benchmark::kMillisecond);
+
+// The dearest decision: with blue's units off the board no shot strikes, so
+// every shot from where red stands and from every cell it can move to is
+// flown to its end before the computer gives up.
+void BM_ComputerDecisionNothingStrikes(benchmark::State& state) {
+    sd::WorldRecord w = FullestWorld(state);
+    for (const sd::CellPos& u : sd::UnitsOf(w, 1)) w.CellMap.set(u.x, u.y, 0);
+    std::mt19937 rng(1);
+    const sd::ComputerTurnMemory memory;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sd::DecideComputerAction(w, 2, sd::ComputerStrength::Strong, memory, rng));
+    }
+}
+BENCHMARK(BM_ComputerDecisionNothingStrikes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
