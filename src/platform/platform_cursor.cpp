@@ -1,9 +1,13 @@
 // The program-wide mouse pointer from .ico files.
 #include <SDL_image.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <string>
 
+#include "platform/file_guard.h"
 #include "platform/platform_impl.h"
 
 namespace sd::platform {
@@ -37,7 +41,18 @@ void HotSpot(const std::string& path, int w, int h, int& hx, int& hy) {
 
 bool Platform::setCursorFromIco(const std::string& path, std::string* error) {
     Impl& m = *impl_;
-    SDL_Surface* image = IMG_Load(path.c_str());
+    // Read whole (a pointer file is small) and looked at before it is decoded:
+    // see file_guard.h.
+    std::string file;
+    if (!detail::ReadFileHead(path, detail::kMaxIconFileBytes, file)) {
+        if (error) *error = "Cannot open the pointer " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (const std::string wrong = detail::IconFileProblem(file); !wrong.empty()) {
+        if (error) *error = "Cannot load the pointer " + path + ": " + wrong;
+        return false;
+    }
+    SDL_Surface* image = IMG_Load_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
     if (!image) {
         if (error) *error = "Cannot load the pointer " + path + ": " + IMG_GetError();
         return false;

@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/file_guard.h"
 #include "platform/sdl_common.h"
 
 namespace sd::platform {
@@ -87,7 +89,12 @@ void SdlAudioPlayer::play(const std::string& path) {
     if (auto it = m.chunks.find(path); it != m.chunks.end()) {
         chunk = it->second;
     } else {
-        chunk = Mix_LoadWAV(path.c_str());
+        // Looked at before it is decoded (file_guard.h); a refused file plays
+        // the alert tone like a missing one.
+        std::string file;
+        if (detail::ReadFileHead(path, detail::kMaxSoundFileBytes, file) && detail::WaveFileProblem(file).empty()) {
+            chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
+        }
         m.chunks.emplace(path, chunk);  // a failed file is remembered and not read again
     }
     m.lastWasAlert = chunk == nullptr;

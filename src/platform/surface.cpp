@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_guard.h"
 #include "platform/sdl_common.h"
 
 namespace sd::platform {
@@ -104,11 +105,15 @@ Surface Surface::loadBmp(const std::string& path, std::string* error) {
         if (error) *error = "Cannot open " + path + ": " + std::strerror(errno);
         return Surface();
     }
-    unsigned char magic[2] = {0, 0};
-    const size_t got = std::fread(magic, 1, 2, f);
+    char head[26] = {};
+    const size_t got = std::fread(head, 1, sizeof head, f);
     std::fclose(f);
-    if (got < 2 || magic[0] != 'B' || magic[1] != 'M') {
+    if (got < 2 || head[0] != 'B' || head[1] != 'M') {
         if (error) *error = "Cannot load " + path + ": not a BMP file";
+        return Surface();
+    }
+    if (const std::string wrong = detail::BmpHeaderProblem(std::string_view(head, got)); !wrong.empty()) {
+        if (error) *error = "Cannot load " + path + ": " + wrong;
         return Surface();
     }
     SDL_Surface* raw = SDL_LoadBMP(path.c_str());
