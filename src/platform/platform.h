@@ -131,6 +131,8 @@ public:
     // How many frames were presented (something changed, was recomposed and
     // handed to the window).
     uint64_t presentCount() const;
+    // How many canvas pixels the last frame recomposed and sent.
+    long long lastFrameArea() const;
 
     struct Impl;
 

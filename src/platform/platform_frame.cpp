@@ -71,10 +71,21 @@ void Platform::Impl::composite(const Rect& wanted) {
     SDL_Surface* dst = canvas.writableNative(area);
     if (!dst) return;
     ClipTo(dst, area);
-    const SDL_Rect all = ToSdl(area);
-    SDL_FillRect(dst, &all, Pack(Color{}));
-    for (Screen* s : order)
-        if (s->visible() && !s->closed()) compositeScreen(*s, dst, area);
+    // What lies under a screen that covers the whole area is never seen.
+    size_t first = order.size();
+    while (first > 0) {
+        const Screen& s = *order[first - 1];
+        if (s.visible() && !s.closed() && Rect{s.left(), s.top(), s.width(), s.height()}.contains(area)) break;
+        --first;
+    }
+    if (first == 0) {
+        const SDL_Rect all = ToSdl(area);
+        SDL_FillRect(dst, &all, Pack(Color{}));
+    } else {
+        --first;
+    }
+    for (size_t i = first; i < order.size(); ++i)
+        if (order[i]->visible() && !order[i]->closed()) compositeScreen(*order[i], dst, area);
     SDL_SetClipRect(dst, nullptr);
     canvas.forgetDamage();
 }
@@ -103,9 +114,29 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
     // Elements are clipped to their screen.
     const Rect screenRect = Intersect({s.left(), s.top(), s.width(), s.height()}, area);
     if (!ClipTo(dst, screenRect)) return;
-    const SDL_Rect back = ToSdl(screenRect);
-    SDL_FillRect(dst, &back, Pack(s.background()));
-    for (const auto& e : s.elements()) {
+    // Neither the background nor the elements under a panel whose picture
+    // covers all of the area are seen there (the board under a cell frame).
+    const auto& elements = s.elements();
+    size_t first = elements.size();
+    while (first > 0) {
+        const Element& e = *elements[first - 1];
+        const int inset = e.border() ? 1 : 0;
+        const Surface& c = e.canvas();
+        if (e.visible() && e.kind() == ElementKind::Panel && !c.empty() &&
+            Rect{s.left() + e.left() + inset, s.top() + e.top() + inset, std::min(c.width(), e.clientWidth()),
+                 std::min(c.height(), e.clientHeight())}
+                .contains(screenRect))
+            break;
+        --first;
+    }
+    if (first == 0) {
+        const SDL_Rect back = ToSdl(screenRect);
+        SDL_FillRect(dst, &back, Pack(s.background()));
+    } else {
+        --first;
+    }
+    for (size_t i = first; i < elements.size(); ++i) {
+        const auto& e = elements[i];
         if (!e->visible() || e->width() <= 0 || e->height() <= 0) continue;
         const int ex = s.left() + e->left(), ey = s.top() + e->top();
         const Rect outer{ex, ey, e->width(), e->height()};
@@ -192,6 +223,7 @@ void Platform::Impl::present() {
     for (const Rect& r : frame) composite(r);
     fullFrame = false;
     ++presents;
+    lastFrameArea = frame.area();
     if (haveWindow) sendToWindow(frame, everything || resendWindow);
     resendWindow = false;
 }
@@ -279,5 +311,6 @@ Surface Platform::windowPixels() {
 }
 
 uint64_t Platform::presentCount() const { return impl_->presents; }
+long long Platform::lastFrameArea() const { return impl_->lastFrameArea; }
 
 }  // namespace sd::platform

@@ -44,6 +44,7 @@ struct Platform::Impl {
     bool fullFrame = true;      // a new frame of everything (shown, new size)
     bool resendWindow = false;  // the window's pixels are right but must be sent again (uncovered)
     uint64_t presents = 0;
+    long long lastFrameArea = 0;
     // The window's pixels and how the canvas is scaled onto them: for each
     // output column and row of the letterboxed area, its canvas column and row.
     SDL_Surface* windowSurface = nullptr;  // SDL's; compared, never kept past a resize

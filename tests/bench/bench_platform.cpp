@@ -1,5 +1,6 @@
-// The cost of one full 800 x 600 frame: compositing the game-screen layout and
-// presenting it (headless: the software renderer of the dummy driver).
+// Frames of the game-screen layout on the dummy driver: recomposing what
+// changed and writing it into the window's pixels (what reaching an X server
+// adds is in bench_x_present).
 #include <benchmark/benchmark.h>
 
 #include "platform/font.h"
@@ -59,6 +60,17 @@ void BM_CompositeAndPresentFrame(benchmark::State& state) {
     state.counters["presents"] = static_cast<double>(f.platform.presentCount());
 }
 BENCHMARK(BM_CompositeAndPresentFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_CompositeAndPresentWholeBoard(benchmark::State& state) {
+    Frame f;
+    int i = 0;
+    for (auto _ : state) {
+        f.board_->canvas().fill(Color{static_cast<uint8_t>(i++ & 63), 5, 30});  // a repainted board
+        f.platform.processPendingEvents();
+    }
+    state.counters["pixels/frame"] = static_cast<double>(f.platform.lastFrameArea());
+}
+BENCHMARK(BM_CompositeAndPresentWholeBoard)->Unit(benchmark::kMicrosecond);
 
 void BM_IdleEventPassWithoutChange(benchmark::State& state) {
     Frame f;

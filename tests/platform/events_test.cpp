@@ -224,3 +224,20 @@ TEST(PlatformLifetime, PlatformsOneAfterAnother) {
         p.injectClick(5, 5);  // left in the queue for the next platform, which must ignore it
     }
 }
+
+TEST_F(Events, APassHandlesWhatWasQueuedWhenItBegan) {
+    // A handler that queues more input (as a test hook or a nested loop may)
+    // does not keep one pass going for ever.
+    int moves = 0;
+    back->onMouseMove = [&](double, double, int) {
+        ++moves;
+        platform.injectMouseMove(10, 10);
+    };
+    platform.injectMouseMove(10, 10);
+    platform.processPendingEvents();
+    EXPECT_EQ(moves, 1);
+    platform.processPendingEvents();
+    EXPECT_EQ(moves, 2);
+    back->onMouseMove = nullptr;
+    platform.processPendingEvents();
+}

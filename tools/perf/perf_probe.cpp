@@ -57,8 +57,14 @@ double NowMs() {
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
+pid_t g_program = -1;  // the program under test, ended with the probe
+
 [[noreturn]] void Fail(const std::string& why) {
     std::fprintf(stderr, "sd_perf_probe: %s\n", why.c_str());
+    if (g_program > 0) {
+        kill(g_program, SIGKILL);
+        waitpid(g_program, nullptr, 0);
+    }
     std::exit(2);
 }
 
@@ -89,6 +95,7 @@ struct Child {
             std::perror(argv[0]);
             _exit(127);
         }
+        g_program = pid;
         pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
     }
     bool reap(bool block) {
