@@ -63,21 +63,6 @@ TEST(ComputerDuelRules, ActionsCostAndDamageAsOnTheGameScreen) {
     EXPECT_EQ(c.w.Things[again].Schild, 60);
 }
 
-TEST(ComputerDuelRules, HandingOverRefillsEveryUnitOfBothTeams) {
-    CombatWorld c;
-    const int16_t blue = c.place(0, 0, 1);
-    const int16_t red = c.place(1, 0, 2);
-    const int16_t planet = c.place(2, 0, 0);
-    for (int16_t t : {blue, red, planet}) c.w.Things[t].Energie = 30;
-    int16_t player = 2, turn = 5;
-    sd::HandOverTurn(c.w, player, turn);
-    EXPECT_EQ(player, 1);
-    EXPECT_EQ(turn, 6);
-    EXPECT_EQ(c.w.Things[blue].Energie, 100);
-    EXPECT_EQ(c.w.Things[red].Energie, 100);
-    EXPECT_EQ(c.w.Things[planet].Energie, 30);
-}
-
 TEST(ComputerDuel, AGameNobodyCanWinEndsAtTheTurnLimit) {
     // No plasma, no movement, and the two units far out of the beam's reach.
     CombatWorld c;

@@ -168,17 +168,8 @@ void LeaveWhileTheBallFlies(platform::Platform& plat, GameScreen& g, int answer,
     });
 }
 
-TEST_F(ComputerTurnTest, LeavingInTheMiddleOfTheComputersShotStopsEverything) {
-    int step = 0;
-    LeaveWhileTheBallFlies(*plat, g(), 0, step);
-    ButtonPress(g(), 1);
-    EXPECT_GE(step, 4);
-    EXPECT_TRUE(ctx.GameState.GameOver);
-    EXPECT_TRUE(game->IsClosed());
-    EXPECT_EQ(ctx.GameState.CurrentPlayer, 2) << "the computer did not go on to end its turn";
-}
-
-TEST_F(ComputerTurnTest, LeavingCancelledLetsTheComputerFinishItsTurn) {
+TEST_F(ComputerTurnTest, VerlassenWorksInTheMiddleOfTheComputersShot) {
+    // Back to the game: the computer finishes its turn as if nothing happened.
     const WorldRecord expected = Predicted();
     int step = 0;
     LeaveWhileTheBallFlies(*plat, g(), 1, step);
@@ -187,6 +178,16 @@ TEST_F(ComputerTurnTest, LeavingCancelledLetsTheComputerFinishItsTurn) {
     EXPECT_FALSE(game->IsClosed());
     ExpectSameBoard(ctx.World, expected);
     EXPECT_EQ(ctx.GameState.CurrentPlayer, 1);
+
+    // Leaving: everything stops and the game screen closes.
+    Begin(Opponent::ComputerStrong);
+    step = 0;
+    LeaveWhileTheBallFlies(*plat, g(), 0, step);
+    ButtonPress(g(), 1);
+    EXPECT_GE(step, 4);
+    EXPECT_TRUE(ctx.GameState.GameOver);
+    EXPECT_TRUE(game->IsClosed());
+    EXPECT_EQ(ctx.GameState.CurrentPlayer, 2) << "the computer did not go on to end its turn";
 }
 
 TEST_F(ComputerTurnTest, ClosingTheWindowWhileTheDialTurnsStopsTheTurn) {
