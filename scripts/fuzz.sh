@@ -1,35 +1,110 @@
 #!/bin/sh
-# Fuzzes the data loaders (worlds.dat, settings.dat, the INI reader) with
-# libFuzzer for the given number of seconds (default 600).
-# Usage: scripts/fuzz.sh [seconds]
+# Fuzzes every kind of file the game reads with libFuzzer (clang): the data
+# files (worlds.dat, settings.dat), the bitmaps, the pointer icons and the
+# sounds. Each target runs for the given seconds without sanitizers, for
+# speed; then everything it kept, and anything it found, is replayed once
+# under AddressSanitizer and UBSan. Prints executions, speed, coverage and
+# findings per target; exits non-zero when anything was found.
+#
+# Usage: scripts/fuzz.sh [seconds per target] [target ...]
+#   targets: loaders bmp ico wav (default: all); seconds default 120
+#   SD_FUZZ_RUNS=n  runs each target for n executions instead of a time
+#
+# The corpus grows across runs in build-fuzz/fuzz-run/corpus; the seeds are
+# our own files, copied fresh each time: data/*.dat, the generated fx/ of the
+# normal build (built here when missing), tests/fuzz/seeds and the inputs of
+# fixed findings in tests/fuzz/regressions.
 set -eu
 
-SECONDS_TO_RUN="${1:-600}"
+SECONDS_TO_RUN="${1:-120}"
+[ $# -gt 0 ] && shift
+TARGETS="${*:-loaders bmp ico wav}"
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-BUILD="$ROOT/build-fuzz"
-WORK="$BUILD/fuzz-run"
+FAST="$ROOT/build-fuzz"
+CHECKED="$ROOT/build-fuzz-asan"
+WORK="$FAST/fuzz-run"
+JOBS=2
 
-CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSD_FUZZ=ON -DSD_BENCH=OFF >/dev/null
-cmake --build "$BUILD" --target fuzz_loaders -j2
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
-# Seed corpus: the shipped data files and a few hand-made corner cases.
-mkdir -p "$WORK/corpus" "$WORK/findings"
-cp "$ROOT/data/worlds.dat" "$WORK/corpus/worlds.dat"
-cp "$ROOT/data/settings.dat" "$WORK/corpus/settings.dat"
-printf '[Global]\r\nRaster_width="60"\r\nRaster_max_x=12\r\n[World0]\r\n1=5  7 -3 abc 4x 2.5 1e3\r\n' > "$WORK/corpus/crlf.dat"
-printf '\357\273\277[Colors]\nCounter=5\n0R=300\n3G=1e400\n;c\n[x\nno equals\n' > "$WORK/corpus/bom.dat"
+for dir in "$FAST:" "$CHECKED:address,undefined"; do
+  build="${dir%%:*}"
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DSD_FUZZ=ON -DSD_FUZZ_SANITIZE="${dir#*:}" -DSD_BENCH=OFF >/dev/null
+  for t in $TARGETS; do
+    cmake --build "$build" --target "fuzz_$t" -j"$JOBS" >/dev/null
+  done
+done
 
-cd "$WORK"
-set +e
-"$BUILD/fuzz/fuzz_loaders" "$WORK/corpus" \
-  -max_total_time="$SECONDS_TO_RUN" -max_len=200000 -timeout=10 -rss_limit_mb=2048 \
-  -artifact_prefix="$WORK/findings/" -print_final_stats=1 2>&1 | tee "$WORK/fuzz.log" | grep -v '^#[0-9]*.*\(NEW\|REDUCE\|pulse\)'
-set -e
+# The asset generator is built with the default compiler, in the normal build.
+FX="$ROOT/build/out/fx"
+if [ ! -f "$FX/c1.ico" ] || [ ! -f "$FX/001.wav" ]; then
+  cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$ROOT/build" --target sd_assets -j"$JOBS" >/dev/null
+fi
+
+seeds() {  # target -> its seed files
+  case "$1" in
+    loaders) echo "$ROOT"/data/*.dat "$ROOT"/tests/fuzz/seeds/*.dat "$ROOT"/tests/fuzz/regressions/*.dat ;;
+    *) echo "$FX"/*."$1" "$ROOT"/tests/fuzz/regressions/*."$1" ;;
+  esac
+}
+
+max_len() {  # the largest input to try: the shipped files' size or a little more
+  case "$1" in
+    loaders) echo 16384 ;;
+    bmp) echo 65536 ;;   # the large pictures are cut: truncated files are cases too
+    ico) echo 16384 ;;
+    wav) echo 65536 ;;
+  esac
+}
+
+if [ -n "${SD_FUZZ_RUNS:-}" ]; then LIMIT="-runs=$SD_FUZZ_RUNS"; else LIMIT="-max_total_time=$SECONDS_TO_RUN"; fi
+LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp"
+export LSAN_OPTIONS
+
+SUMMARY=""
+TOTAL_FOUND=0
+for t in $TARGETS; do
+  corpus="$WORK/corpus/$t"
+  seed="$WORK/seeds/$t"
+  findings="$WORK/findings/$t"
+  rm -rf "$seed"
+  mkdir -p "$corpus" "$seed" "$findings"
+  for f in $(seeds "$t"); do [ -f "$f" ] && cp "$f" "$seed/"; done
+
+  echo "== fuzz_$t: $(ls "$seed" | wc -l) seeds, $(ls "$corpus" | wc -l) inputs kept from earlier runs"
+  log="$WORK/$t.log"
+  set +e
+  (cd "$WORK" && "$FAST/fuzz/fuzz_$t" "$corpus" "$seed" $LIMIT -max_len="$(max_len "$t")" \
+    -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1)
+  set -e
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+  edges=$(sed -n 's/^INFO: Loaded [0-9]* modules *(\([0-9]*\) inline 8-bit counters.*/\1/p' "$log" | head -n 1)
+  cov=$(grep -o 'cov: [0-9]* ft: [0-9]* corp: [0-9]*/[0-9A-Za-z]*' "$log" | tail -n 1)
+
+  # Everything kept, and every finding, once more under ASan and UBSan.
+  replay="$WORK/$t.asan.log"
+  set +e
+  (cd "$WORK" && "$CHECKED/fuzz/fuzz_$t" "$corpus" "$seed" -runs=0 -rss_limit_mb=4096 >"$replay" 2>&1)
+  replay_status=$?
+  for f in "$findings"/*; do
+    [ -f "$f" ] || continue
+    echo "-- $f under ASan:"
+    (cd "$WORK" && "$CHECKED/fuzz/fuzz_$t" "$f" 2>&1 | grep -E 'ERROR|SUMMARY|#[0-9]+ 0x' | head -n 12)
+  done
+  set -e
+  found=$(find "$findings" -type f | wc -l)
+  [ "$replay_status" -ne 0 ] && found=$((found + 1)) && echo "-- the ASan replay of the corpus failed: $replay"
+  TOTAL_FOUND=$((TOTAL_FOUND + found))
+  line="fuzz_$t: ${runs:-0} runs, ${speed:-0} exec/s, $cov (of ${edges:-?} instrumented edges), findings: $found"
+  echo "$line"
+  SUMMARY="$SUMMARY$line
+"
+done
 
 echo "---"
-grep -E '^stat::number_of_executed_units|^Done [0-9]+ runs' "$WORK/fuzz.log" || true
-FOUND=$(find "$WORK/findings" -type f | wc -l)
-echo "findings: $FOUND file(s) in $WORK/findings"
-find "$WORK/findings" -type f
-[ "$FOUND" -eq 0 ]
+printf '%s' "$SUMMARY"
+echo "logs and findings in $WORK"
+[ "$TOTAL_FOUND" -eq 0 ]

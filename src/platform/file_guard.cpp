@@ -24,17 +24,39 @@ std::string TooLong(size_t max) { return "longer than " + std::to_string(max) + 
 
 }  // namespace
 
-std::string BmpHeaderProblem(std::string_view head) {
-    if (head.size() < 26) return {};  // too short to claim anything; the decoder says so
+std::string BmpHeaderProblem(std::string_view fileHead, uintmax_t fileSize) {
+    // SDL reads what lies past the end of a short file as zeros, and goes on.
+    std::string head(fileHead.substr(0, 34));
+    head.resize(34, '\0');
     long long w = 0, h = 0;
-    if (U32(head, 14) == 12) {  // the old OS/2 header: 16-bit sizes
+    uint32_t bits = 0, compression = 0;
+    if (U32(head, 14) == 12) {  // the old OS/2 header: 16-bit sizes, never compressed
         w = U16(head, 18);
         h = U16(head, 20);
+        bits = U16(head, 24);
     } else {
         w = S32(head, 18);
         h = std::llabs(S32(head, 22));  // negative: rows stored top-down
+        bits = U16(head, 28);
+        compression = U32(head, 30);
     }
     if (w > kMaxPictureSide || h > kMaxPictureSide) return TooLarge(w, h, kMaxPictureSide);
+    if (w <= 0) return {};  // the decoder refuses it before allocating
+    const uintmax_t offset = U32(head, 10);
+    const uintmax_t held = fileSize > offset ? fileSize - offset : 0;
+    const auto need = [&](uintmax_t bytes) {
+        return "the pixels of " + std::to_string(w) + " x " + std::to_string(h) + " at " + std::to_string(bits) +
+               " bits need " + std::to_string(bytes) + " bytes, the file holds " + std::to_string(held);
+    };
+    if (compression == 0 || compression == 3 || compression == 6) {
+        // Plain rows (BI_RGB, BI_BITFIELDS, BI_ALPHABITFIELDS), each padded to 4 bytes.
+        const uintmax_t rows = static_cast<uintmax_t>(h) * ((static_cast<uintmax_t>(w) * bits + 31) / 32 * 4);
+        if (rows > held) return need(rows);
+    } else {
+        // Coded rows: a run codes at most 255 pixels in 2 bytes.
+        const uintmax_t least = (static_cast<uintmax_t>(w) * static_cast<uintmax_t>(h) + 127) / 128;
+        if (least > held) return need(least);
+    }
     return {};
 }
 

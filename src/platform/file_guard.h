@@ -22,8 +22,11 @@ inline constexpr size_t kMaxSoundFileBytes = size_t{1} << 20;
 // Slower rates would be stretched many times over to the device's 44100 Hz.
 inline constexpr uint32_t kMinSoundRate = 8000;
 
-// head: the first bytes of a file that starts with "BM" (26 are enough).
-std::string BmpHeaderProblem(std::string_view head);
+// head: the first bytes of a file that starts with "BM" (34 are all it reads);
+// fileSize: its length. Besides the sides, the pixels must fit in the file,
+// plainly or (run-length coded) at 255 pixels in 2 bytes at best: SDL would
+// allocate the picture whole and only then find the file cut short.
+std::string BmpHeaderProblem(std::string_view head, uintmax_t fileSize);
 
 // file: a whole pointer file (or its first kMaxIconFileBytes + 1 bytes). Only
 // ICO and CUR are taken (IMG_Load would try every format it knows), at most

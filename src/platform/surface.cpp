@@ -105,14 +105,16 @@ Surface Surface::loadBmp(const std::string& path, std::string* error) {
         if (error) *error = "Cannot open " + path + ": " + std::strerror(errno);
         return Surface();
     }
-    char head[26] = {};
+    char head[34] = {};
     const size_t got = std::fread(head, 1, sizeof head, f);
+    const long end = std::fseek(f, 0, SEEK_END) == 0 ? std::ftell(f) : -1;
+    const uintmax_t size = end < 0 ? 0 : static_cast<uintmax_t>(end);
     std::fclose(f);
     if (got < 2 || head[0] != 'B' || head[1] != 'M') {
         if (error) *error = "Cannot load " + path + ": not a BMP file";
         return Surface();
     }
-    if (const std::string wrong = detail::BmpHeaderProblem(std::string_view(head, got)); !wrong.empty()) {
+    if (const std::string wrong = detail::BmpHeaderProblem(std::string_view(head, got), size); !wrong.empty()) {
         if (error) *error = "Cannot load " + path + ": " + wrong;
         return Surface();
     }

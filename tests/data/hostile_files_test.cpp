@@ -103,6 +103,12 @@ TEST_F(HostileFiles, MissingFilesAndDanglingLinksNameThePath) {
     EXPECT_TRUE(loadWorld(0)) << onlyMessage();
 }
 
+TEST_F(HostileFiles, LinkLoopsAreNamedAsSuch) {
+    ASSERT_EQ(symlink("worlds.dat", path("worlds.dat").c_str()), 0);
+    EXPECT_FALSE(loadWorld(0));
+    EXPECT_EQ(onlyMessage(), kReadError + path("worlds.dat") + "\": zu viele symbolische Verkn\xFCpfungen hintereinander");
+}
+
 TEST_F(HostileFiles, UmlautsInThePathShowAsUmlauts) {
     // The file system gives UTF-8; messages are Windows-1252 like all game text.
     const std::string folder = path("Spiele \xC3\xA4");

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <new>
+#include <sstream>
 
 #include "data_fixture.h"
 
@@ -98,39 +99,40 @@ protected:
         write("worlds.dat", worlds);
         write("settings.dat", settings);
         const IniFile parsedWorlds = IniFile::parse(worlds), parsedSettings = IniFile::parse(settings);
-        EXPECT_TRUE(IniFile::load(path("worlds.dat")).exists());
         for (int16_t n = -1; n <= 10; ++n) {
-            const sd::LoadResult fromDisk = sd::LoadWorld(ctx, n);
-            const sd::WorldRecord disk = ctx.World;
-            const sd::LoadResult fromMemory = sd::LoadWorld(ctx, parsedWorlds, n);
-            EXPECT_EQ(fromDisk.problems, fromMemory.problems) << "World" << n;
-            ExpectSameWorld(disk, ctx.World);
+            const std::string fromDisk = WorldAfter(sd::LoadWorld(ctx, n));
+            EXPECT_EQ(fromDisk, WorldAfter(sd::LoadWorld(ctx, parsedWorlds, n))) << "World" << n;
         }
-        const sd::LoadResult fromDisk = sd::LoadSettings(ctx);
-        const std::vector<sd::ColorEntry> disk = ctx.ColorTable;
-        EXPECT_EQ(fromDisk.problems, sd::LoadSettings(ctx, parsedSettings).problems);
-        ASSERT_EQ(disk.size(), ctx.ColorTable.size());
-        for (size_t i = 0; i < disk.size(); ++i) {
-            EXPECT_TRUE(disk[i].R == ctx.ColorTable[i].R && disk[i].G == ctx.ColorTable[i].G && disk[i].B == ctx.ColorTable[i].B);
-        }
+        const std::string fromDisk = ColorsAfter(sd::LoadSettings(ctx));
+        EXPECT_EQ(fromDisk, ColorsAfter(sd::LoadSettings(ctx, parsedSettings)));
     }
+    std::string WorldAfter(const sd::LoadResult& r) const { return Describe(r) + Describe(ctx.World); }
+    std::string ColorsAfter(const sd::LoadResult& r) const { return Describe(r) + Describe(ctx.ColorTable); }
 
-    static void ExpectSameWorld(const sd::WorldRecord& a, const sd::WorldRecord& b) {
-        EXPECT_TRUE(a.Raster_x == b.Raster_x && a.Raster_y == b.Raster_y && a.Raster_width == b.Raster_width &&
-                    a.Raster_height == b.Raster_height && a.Raster_max_x == b.Raster_max_x &&
-                    a.Raster_max_y == b.Raster_max_y && a.EnergiePoints == b.EnergiePoints &&
-                    a.HitPoints1 == b.HitPoints1 && a.HitPoints2 == b.HitPoints2 && a.Thing_counter == b.Thing_counter);
-        ASSERT_EQ(a.Things.size(), b.Things.size());
-        for (size_t i = 0; i < a.Things.size(); ++i) {
-            const sd::Thing &s = a.Things[i], &t = b.Things[i];
-            EXPECT_TRUE(s.Text == t.Text && s.Bemerkung == t.Bemerkung && s.Energie == t.Energie && s.Plasma == t.Plasma &&
-                        s.Schild == t.Schild && s.Grav == t.Grav && s.Besitzer == t.Besitzer) << "thing " << i;
+    // Every field, as text, so that a difference shows where it is.
+    static std::string Describe(const sd::LoadResult& r) {
+        std::string d;
+        for (const std::string& p : r.problems) d += p + "\n";
+        return d;
+    }
+    static std::string Describe(const sd::WorldRecord& w) {
+        std::ostringstream o;
+        o << std::hexfloat << w.Raster_x << ' ' << w.Raster_y << ' ' << w.Raster_width << ' ' << w.Raster_height << ' '
+          << w.Raster_max_x << ' ' << w.Raster_max_y << ' ' << w.EnergiePoints << ' ' << w.HitPoints1 << ' '
+          << w.HitPoints2 << ' ' << w.Thing_counter << '\n';
+        for (const sd::Thing& t : w.Things) {
+            o << t.Text << '|' << t.Bemerkung << '|' << t.Energie << ' ' << t.Plasma << ' ' << t.Schild << ' ' << t.Grav
+              << ' ' << t.Besitzer << '\n';
         }
-        ASSERT_EQ(a.CellMap.maxX(), b.CellMap.maxX());
-        ASSERT_EQ(a.CellMap.maxY(), b.CellMap.maxY());
-        for (int x = 0; x <= a.CellMap.maxX(); ++x) {
-            for (int y = 0; y <= a.CellMap.maxY(); ++y) EXPECT_EQ(a.CellMap(x, y), b.CellMap(x, y));
+        for (int y = 0; y <= w.CellMap.maxY(); ++y, o << '\n') {
+            for (int x = 0; x <= w.CellMap.maxX(); ++x) o << w.CellMap(x, y) << ' ';
         }
+        return o.str();
+    }
+    static std::string Describe(const std::vector<sd::ColorEntry>& table) {
+        std::ostringstream o;
+        for (const sd::ColorEntry& c : table) o << c.R << ',' << c.G << ',' << c.B << ' ';
+        return o.str();
     }
 };
 

@@ -24,14 +24,16 @@ void Put32(std::string& b, uint32_t v) {
     Put16(b, v >> 16);
 }
 
-// A BMP file head with a header of headerSize bytes claiming w x h.
-std::string BmpHead(uint32_t headerSize, int32_t w, int32_t h) {
+// A BMP file head with a header of headerSize bytes claiming w x h pixels of
+// 24 bits, stored plainly (compression 0) or run-length coded (1).
+std::string BmpHead(uint32_t headerSize, int32_t w, int32_t h, uint32_t compression = 0) {
     std::string b = "BM";
     Put32(b, 0), Put32(b, 0), Put32(b, 54), Put32(b, headerSize);
     if (headerSize == 12) {
         Put16(b, static_cast<uint32_t>(w)), Put16(b, static_cast<uint32_t>(h)), Put16(b, 1), Put16(b, 24);
     } else {
         Put32(b, static_cast<uint32_t>(w)), Put32(b, static_cast<uint32_t>(h)), Put16(b, 1), Put16(b, 24);
+        Put32(b, compression);
     }
     return b;
 }
@@ -68,14 +70,25 @@ std::string Wave(uint32_t rate, const std::string& before = {}) {
 
 }  // namespace
 
-TEST(FileGuard, BitmapsClaimingMoreThan8192PixelsASideAreRefused) {
-    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 800, 600)), "");
-    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 8192, -8192)), "");  // top-down rows
-    EXPECT_EQ(BmpHeaderProblem(BmpHead(124, 8193, 1)), "the header claims 8193 x 1 pixels (at most 8192 x 8192 are taken)");
-    EXPECT_NE(BmpHeaderProblem(BmpHead(40, 255, -40979778)), "");
-    EXPECT_NE(BmpHeaderProblem(BmpHead(0xFF000000u, 255, 40979778)), "");  // a header size SDL reads as the long one
-    EXPECT_NE(BmpHeaderProblem(BmpHead(12, 9000, 1)), "");                 // the 16-bit sizes of the old OS/2 header
-    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 30000, 30000).substr(0, 25)), "");  // too short to claim; SDL refuses it
+TEST(FileGuard, BitmapsMustFitTheSideLimitAndTheirFile) {
+    constexpr uintmax_t kAny = UINTMAX_MAX;
+    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 8192, -8192), kAny), "");  // top-down rows
+    EXPECT_EQ(BmpHeaderProblem(BmpHead(124, 8193, 1), kAny), "the header claims 8193 x 1 pixels (at most 8192 x 8192 are taken)");
+    EXPECT_NE(BmpHeaderProblem(BmpHead(40, 255, -40979778), kAny), "");
+    EXPECT_NE(BmpHeaderProblem(BmpHead(0xFF000000u, 255, 40979778), kAny), "");  // a header size SDL reads as the long one
+    EXPECT_NE(BmpHeaderProblem(BmpHead(12, 9000, 1), kAny), "");                 // the 16-bit sizes of the old OS/2 header
+    // A cut head: SDL reads zeros for the missing bytes and still allocates.
+    EXPECT_NE(BmpHeaderProblem(BmpHead(40, 30000, 30000).substr(0, 25), kAny), "");
+
+    // Rows of 801 * 3 bytes padded to 2404, after the 54 bytes of headers.
+    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 801, 600), 54 + 2404 * 600), "");
+    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 801, 600), 54 + 2404 * 600 - 1),
+              "the pixels of 801 x 600 at 24 bits need 1442400 bytes, the file holds 1442399");
+    EXPECT_NE(BmpHeaderProblem(BmpHead(12, 100, 100), 54 + 100), "");
+    // Run-length coded: at best 255 pixels in 2 bytes.
+    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 800, 640, 1), 54 + 4000), "");
+    EXPECT_EQ(BmpHeaderProblem(BmpHead(40, 800, 640, 1), 54 + 3999),
+              "the pixels of 800 x 640 at 24 bits need 4000 bytes, the file holds 3999");
 }
 
 TEST(FileGuard, PointersMustBeSmallIconsOrCursors) {
