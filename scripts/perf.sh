@@ -39,7 +39,12 @@ for n in $(seq 171 240); do
 done
 [ -n "${DISPLAY_NUM:-}" ] || { echo "perf: no free X display" >&2; exit 2; }
 export DISPLAY=":$DISPLAY_NUM"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
+# The X server, the probe and what it starts run at a higher priority than
+# whatever else the machine does meanwhile (builds, tests): both programs
+# alike, so that neither is measured waiting for someone else's work.
+NICE=(nice -n -10)
+[[ $(id -u) -eq 0 ]] || NICE=()
+"${NICE[@]}" Xvfb "$DISPLAY" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 trap 'kill $XVFB_PID 2>/dev/null; wait $XVFB_PID 2>/dev/null' EXIT
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
@@ -60,7 +65,7 @@ QUIT=(680 557)               # "Beenden"
 # probe <key> <probe arguments...>: the values of the lines "<key> value".
 probe() {
     local key=$1; shift
-    "$PROBE" "$@" 2>/dev/null | awk -v k="$key" '$1 == k { print $2 }'
+    "${NICE[@]}" "$PROBE" "$@" 2>/dev/null | awk -v k="$key" '$1 == k { print $2 }'
 }
 
 # stats <values...>: "min median max" (median of an even count: the mean of the middle two).
@@ -99,7 +104,7 @@ row "Start -> title screen drawn, ms (11 runs)" "<= 1.25x" $met "$(fmt "$(stats 
 
 # --- CPU while the pointer moves over the board -----------------------------
 g=(); b=()
-for _ in $(seq "$RUNS"); do
+for _ in $(seq $((RUNS + 2))); do
     g+=("$(probe cpu cpu "${START_GAME[@]}" -- "${GAME[@]}" "${WINDOWED[@]}")")
     b+=("$(probe cpu cpu -- "${BARE[@]}")")
 done
@@ -108,8 +113,11 @@ le "$r" 1.5 && met=1 || met=0
 row "CPU ms over 20 s, pointer on the board 50/s" "<= 1.5x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
 
 # --- click to the first changed pixel ---------------------------------------
-mapfile -t g < <(probe click click "${END_TURN[@]}" --count 16 "${START_GAME[@]}" -- "${GAME[@]}" "${WINDOWED[@]}")
-mapfile -t b < <(probe click click "${END_TURN[@]}" --count 16 -- "${BARE[@]}")
+g=(); b=()
+for _ in 1 2 3 4; do  # 4 x 4 clicks each, taking turns
+    mapfile -t -O "${#g[@]}" g < <(probe click click "${END_TURN[@]}" --count 4 "${START_GAME[@]}" -- "${GAME[@]}" "${WINDOWED[@]}")
+    mapfile -t -O "${#b[@]}" b < <(probe click click "${END_TURN[@]}" --count 4 -- "${BARE[@]}")
+done
 gm=$(median "${g[@]}"); bm=$(median "${b[@]}"); r=$(ratio "$gm" "$bm")
 le "$r" 1.5 && met=1 || met=0
 row "\"Zug beenden\" -> changed pixel, ms (16 clicks)" "<= 1.5x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
@@ -138,7 +146,7 @@ for mode in "no sound" "sound" "full screen"; do
     esac
     w=(); p=()
     for _ in $(seq "$RUNS"); do
-        out=$(env "${env[@]}" "$PROBE" quit "${QUIT[@]}" -- "${GAME[@]}" "${args[@]}" 2>/dev/null)
+        out=$(env "${env[@]}" "${NICE[@]}" "$PROBE" quit "${QUIT[@]}" -- "${GAME[@]}" "${args[@]}" 2>/dev/null)
         w+=("$(awk '$1 == "quit_window" { print $2 }' <<<"$out")")
         p+=("$(awk '$1 == "quit_process" { print $2 }' <<<"$out")")
     done

@@ -5,14 +5,19 @@ namespace sd::platform {
 
 bool ImageStrip::load(const std::string& path, std::string* error) {
     bitmap_ = Surface::loadBmp(path, error);
+    cells_.clear();
     return !bitmap_.empty();
 }
 
-void ImageStrip::setBitmap(Surface bitmap) { bitmap_ = std::move(bitmap); }
+void ImageStrip::setBitmap(Surface bitmap) {
+    bitmap_ = std::move(bitmap);
+    cells_.clear();
+}
 
 void ImageStrip::setGrid(int rows, int columns) {
     rows_ = rows;
     columns_ = columns;
+    cells_.clear();
 }
 
 bool ImageStrip::valid() const {
@@ -31,9 +36,15 @@ void ImageStrip::paintCell(int i, Surface& dst, int x, int y) const {
 
 Surface ImageStrip::cell(int i) const {
     if (!valid() || i < 0 || i >= cellCount()) return Surface();
-    Surface out(cellWidth(), cellHeight());
-    paintCell(i, out, 0, 0);
-    return out;
+    // The portrait changes with every cell the pointer enters: cut each cell
+    // once and hand out shared copies.
+    if (cells_.size() != static_cast<size_t>(cellCount())) cells_.resize(static_cast<size_t>(cellCount()));
+    Surface& cut = cells_[static_cast<size_t>(i)];
+    if (cut.empty()) {
+        cut = Surface(cellWidth(), cellHeight());
+        paintCell(i, cut, 0, 0);
+    }
+    return cut.clone();
 }
 
 }  // namespace sd::platform

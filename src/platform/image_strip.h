@@ -2,6 +2,7 @@
 // A bitmap cut into rows x columns of equal cells, numbered row by row from 0:
 // cell i is row i / columns, column i % columns.
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -26,11 +27,13 @@ public:
     // Paints cell i opaquely with its top-left corner at (x, y), clipped at the
     // edges of dst. A cell number outside the strip paints nothing.
     void paintCell(int i, Surface& dst, int x, int y) const;
-    // A copy of cell i (empty for a number outside the strip).
+    // Cell i as a picture of its own (empty for a number outside the strip).
+    // Cut once; every later call shares those pixels.
     Surface cell(int i) const;
 
 private:
     Surface bitmap_;
+    mutable std::vector<Surface> cells_;
     int rows_ = 1;
     int columns_ = 1;
 };

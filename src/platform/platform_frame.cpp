@@ -1,6 +1,7 @@
 // Frames: what changed since the last frame is recomposed on the canvas and
 // only that is sent to the window, scaled onto its letterboxed place.
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "platform/platform_impl.h"
@@ -13,6 +14,8 @@ constexpr Color kBorderColour{70, 80, 110};
 constexpr Color kTitleBarColour{30, 40, 90};
 constexpr Color kTitleTextColour{230, 230, 240};
 constexpr Rect kCanvasRect{0, 0, Platform::kCanvasWidth, Platform::kCanvasHeight};
+// A frame this large (a repainted board) is sent in two steps.
+constexpr long long kSplitFrameArea = 128 * 1024;
 
 SDL_Rect ToSdl(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
 Uint32 Pack(Color c) { return 0xFF000000u | c.rgb(); }
@@ -65,11 +68,13 @@ Damage Platform::Impl::collectDamage() {
     return frame;
 }
 
-void Platform::Impl::composite(const Rect& wanted) {
+void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
     const Rect area = Intersect(wanted, kCanvasRect);
     if (area.empty()) return;
-    SDL_Surface* dst = canvas.writableNative(area);
-    if (!dst) return;
+    if (!dst) {
+        dst = canvas.writableNative(area);
+        if (!dst) return;
+    }
     ClipTo(dst, area);
     // What lies under a screen that covers the whole area is never seen.
     size_t first = order.size();
@@ -107,9 +112,9 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
             captionFontTried = true;
         }
         const int th = captionFont.textHeight(s.caption());
-        canvas.drawText(captionFont, s.left() + 6,
-                        s.top() - Screen::kTitleBarHeight + (Screen::kTitleBarHeight - th) / 2 - 1, s.caption(),
-                        kTitleTextColour);
+        detail::DrawText(dst, captionFont, s.left() + 6,
+                         s.top() - Screen::kTitleBarHeight + (Screen::kTitleBarHeight - th) / 2 - 1, s.caption(),
+                         kTitleTextColour);
     }
     // Elements are clipped to their screen.
     const Rect screenRect = Intersect({s.left(), s.top(), s.width(), s.height()}, area);
@@ -150,7 +155,8 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
         } else if (!e->text().empty()) {
             const Font& f = e->font();
             const int tw = f.textWidth(e->text()), th = f.textHeight(e->text());
-            canvas.drawText(f, ex + (e->width() - tw) / 2, ey + (e->height() - th) / 2, e->text(), e->textColor());
+            detail::DrawText(dst, f, ex + (e->width() - tw) / 2, ey + (e->height() - th) / 2, e->text(),
+                             e->textColor());
         }
         if (e->border()) {
             SDL_Rect edges[4] = {{ex, ey, e->width(), 1},
@@ -209,7 +215,7 @@ void Platform::Impl::present() {
     // wait, and showing it sends everything.
     if (!options.headless && !windowShown) return;
     const bool haveWindow = updateWindowSurface();
-    const bool everything = fullFrame;
+    bool everything = fullFrame;
     Damage frame = collectDamage();
     if (everything) {
         frame.clear();
@@ -220,55 +226,107 @@ void Platform::Impl::present() {
         resendWindow = false;
         return;
     }
-    for (const Rect& r : frame) composite(r);
     fullFrame = false;
     ++presents;
     lastFrameArea = frame.area();
-    if (haveWindow) sendToWindow(frame, everything || resendWindow);
-    resendWindow = false;
-}
-
-void Platform::Impl::sendToWindow(const Damage& frame, bool everything) {
-    SDL_Surface* ws = windowSurface;
-    SDL_Surface* src = canvas.native();
-    if (!SameLayout(ws)) {
-        // A display of another depth: SDL converts, and the whole canvas goes.
-        SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
-        SDL_Rect to = placed;
-        SDL_BlitScaled(src, nullptr, ws, &to);
-        SDL_UpdateWindowSurface(window);
+    if (!haveWindow) {
+        for (const Rect& r : frame) composite(r);
+        canvasBehind = false;
         return;
     }
-    if (everything) SDL_FillRect(ws, nullptr, 0);  // the letterbox bars
-    sent.clear();
-    const bool oneToOne = placed.w == kCanvasWidth && placed.h == kCanvasHeight;
-    for (const Rect& r : frame) {
-        // The output columns and rows whose source pixels lie in r (and a
-        // few more, which take pixels that are up to date anyway).
-        int o0 = r.x, o1 = r.right(), p0 = r.y, p1 = r.bottom();
-        if (!oneToOne) {
-            o0 = std::max(0, static_cast<int>(static_cast<long long>(r.x) * placed.w / kCanvasWidth) - 1);
-            o1 = std::min(placed.w, static_cast<int>(static_cast<long long>(r.right()) * placed.w / kCanvasWidth) + 2);
-            p0 = std::max(0, static_cast<int>(static_cast<long long>(r.y) * placed.h / kCanvasHeight) - 1);
-            p1 = std::min(placed.h, static_cast<int>(static_cast<long long>(r.bottom()) * placed.h / kCanvasHeight) + 2);
-        }
-        if (o1 <= o0 || p1 <= p0) continue;
-        for (int p = p0; p < p1; ++p) {
-            uint32_t* out = Row(ws, placed.y + p) + placed.x;
-            if (oneToOne) {
-                std::memcpy(out + o0, Row(src, p) + o0, static_cast<size_t>(o1 - o0) * 4);
-            } else {
-                const uint32_t* in = Row(src, sourceRow[p]);
-                for (int o = o0; o < o1; ++o) out[o] = in[sourceColumn[o]];
-            }
-        }
-        sent.push_back({placed.x + o0, placed.y + p0, o1 - o0, p1 - p0});
-    }
-    if (everything) {
+    SDL_Surface* ws = windowSurface;
+    if (!SameLayout(ws)) {
+        // A display of another depth: SDL converts, and the whole canvas goes.
+        if (canvasBehind) frame.add(kCanvasRect);
+        canvasBehind = false;
+        for (const Rect& r : frame) composite(r);
+        SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
+        SDL_Rect to = placed;
+        SDL_BlitScaled(canvas.native(), nullptr, ws, &to);
         SDL_UpdateWindowSurface(window);
-    } else if (!sent.empty()) {
-        SDL_UpdateWindowSurfaceRects(window, sent.data(), static_cast<int>(sent.size()));
+        resendWindow = false;
+        return;
     }
+    // A window of exactly the canvas's size is composed straight into its
+    // own pixels; the canvas itself is then left behind until a scaled frame
+    // needs it again.
+    const bool direct = placed.x == 0 && placed.y == 0 && placed.w == kCanvasWidth && placed.h == kCanvasHeight;
+    if (direct) {
+        canvasBehind = true;
+        if (everything || resendWindow) {
+            for (const Rect& r : frame) composite(r, ws);
+            SDL_UpdateWindowSurface(window);
+            resendWindow = false;
+            return;
+        }
+    } else if (canvasBehind) {
+        canvasBehind = false;
+        frame.clear();
+        frame.add(kCanvasRect);
+        everything = true;
+    }
+    if (everything || resendWindow) {
+        if (everything) SDL_FillRect(ws, nullptr, 0);  // the letterbox bars
+        for (const Rect& r : frame) {
+            composite(r);
+            copyToWindow(r);
+        }
+        SDL_UpdateWindowSurface(window);
+        resendWindow = false;
+        return;
+    }
+    // In a large frame the smallest area goes first and on its own, the rest
+    // after it: the pressed look of a button reaches the screen before the
+    // board it repaints. A small frame goes in one piece (each piece sent
+    // waits for the window system's answer).
+    std::array<SDL_Rect, Damage::kMaxRects> out{};
+    auto put = [&](const Rect& r) {
+        if (!direct) {
+            composite(r);
+            return copyToWindow(r);
+        }
+        composite(r, ws);
+        const Rect on = Intersect(r, kCanvasRect);
+        return SDL_Rect{on.x, on.y, on.w, on.h};
+    };
+    int first = -1;
+    if (frame.size() > 1 && frame.area() > kSplitFrameArea) {
+        first = 0;
+        for (int i = 1; i < frame.size(); ++i)
+            if (frame[i].area() < frame[first].area()) first = i;
+        out[0] = put(frame[first]);
+        SDL_UpdateWindowSurfaceRects(window, out.data(), 1);
+    }
+    int n = 0;
+    for (int i = 0; i < frame.size(); ++i)
+        if (i != first) out[n++] = put(frame[i]);
+    SDL_UpdateWindowSurfaceRects(window, out.data(), n);
+}
+
+SDL_Rect Platform::Impl::copyToWindow(const Rect& r) {
+    SDL_Surface* ws = windowSurface;
+    SDL_Surface* src = canvas.native();
+    const bool oneToOne = placed.w == kCanvasWidth && placed.h == kCanvasHeight;
+    // The output columns and rows whose source pixels lie in r (and a few
+    // more, which take pixels that are up to date anyway).
+    int o0 = r.x, o1 = r.right(), p0 = r.y, p1 = r.bottom();
+    if (!oneToOne) {
+        o0 = std::max(0, static_cast<int>(static_cast<long long>(r.x) * placed.w / kCanvasWidth) - 1);
+        o1 = std::min(placed.w, static_cast<int>(static_cast<long long>(r.right()) * placed.w / kCanvasWidth) + 2);
+        p0 = std::max(0, static_cast<int>(static_cast<long long>(r.y) * placed.h / kCanvasHeight) - 1);
+        p1 = std::min(placed.h, static_cast<int>(static_cast<long long>(r.bottom()) * placed.h / kCanvasHeight) + 2);
+    }
+    if (o1 <= o0 || p1 <= p0) return SDL_Rect{0, 0, 0, 0};
+    for (int p = p0; p < p1; ++p) {
+        uint32_t* out = Row(ws, placed.y + p) + placed.x;
+        if (oneToOne) {
+            std::memcpy(out + o0, Row(src, p) + o0, static_cast<size_t>(o1 - o0) * 4);
+        } else {
+            const uint32_t* in = Row(src, sourceRow[p]);
+            for (int o = o0; o < o1; ++o) out[o] = in[sourceColumn[o]];
+        }
+    }
+    return SDL_Rect{placed.x + o0, placed.y + p0, o1 - o0, p1 - p0};
 }
 
 void Platform::Impl::showWindow() {

@@ -43,6 +43,7 @@ struct Platform::Impl {
     Damage layoutDamage;     // screens shown, hidden, closed or raised (canvas coordinates)
     bool fullFrame = true;      // a new frame of everything (shown, new size)
     bool resendWindow = false;  // the window's pixels are right but must be sent again (uncovered)
+    bool canvasBehind = false;  // frames went straight into the window's pixels, not the canvas
     uint64_t presents = 0;
     long long lastFrameArea = 0;
     // The window's pixels and how the canvas is scaled onto them: for each
@@ -51,7 +52,6 @@ struct Platform::Impl {
     int outW = 0, outH = 0;
     SDL_Rect placed{0, 0, kCanvasWidth, kCanvasHeight};
     std::vector<int> sourceColumn, sourceRow;
-    std::vector<SDL_Rect> sent;  // scratch: the window rectangles of one frame
     Font captionFont;
     bool captionFontTried = false;
 
@@ -82,12 +82,14 @@ struct Platform::Impl {
     // --- compositing and presenting (platform_frame.cpp) ---
     // Takes every change noted since the last frame, on the screens shown.
     Damage collectDamage();
-    // Recomposes area of the canvas from the screens shown.
-    void composite(const Rect& area);
+    // Recomposes area of the canvas (or of dst, a surface of the canvas's
+    // geometry) from the screens shown.
+    void composite(const Rect& area, SDL_Surface* dst = nullptr);
     void compositeScreen(Screen& s, SDL_Surface* dst, const Rect& area);
     // Presents what changed (everything after fullFrame); nothing when nothing did.
     void present();
-    void sendToWindow(const Damage& frame, bool everything);
+    // Scales canvas area r into the window's pixels; the window rectangle it took.
+    SDL_Rect copyToWindow(const Rect& r);
     bool updateWindowSurface();
     void showWindow();
 

@@ -54,6 +54,9 @@ bool EnsureSdlVideo(bool headless, std::string* error) {
     // would otherwise put them through an OpenGL texture and redraw the whole
     // window for every change (on a machine without a GPU, in software).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // A press grabs the pointer for its window by itself on X until the
+    // release; SDL's own capture would only add round trips to every click.
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         if (error) *error = std::string("SDL could not start: ") + SDL_GetError();
         return false;

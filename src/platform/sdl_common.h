@@ -24,3 +24,16 @@ bool IsHeadlessProcess();
 bool EnsureTtf();
 
 }  // namespace sd::platform::detail
+
+namespace sd::platform {
+class Font;
+struct Color;
+namespace detail {
+// Text (Windows-1252) blended onto dst at (x, y), within dst's clip rectangle.
+void DrawText(SDL_Surface* dst, const Font& font, int x, int y, std::string_view text, Color c);
+}  // namespace detail
+}  // namespace sd::platform
+
+namespace sd::platform::detail {
+
+}  // namespace sd::platform::detail

@@ -8,20 +8,33 @@
 
 namespace sd::platform {
 
-void Surface::drawText(const Font& font, int x, int y, std::string_view text, Color c) {
-    if (!s_ || text.empty() || !font.valid()) return;
+namespace detail {
+
+SDL_Surface* RenderText(const Font& font, std::string_view text, Color c) {
+    if (text.empty() || !font.valid()) return nullptr;
     auto* ttf = static_cast<TTF_Font*>(font.native());
-    const std::string utf8 = detail::Win1252ToUtf8(text);
+    const std::string utf8 = Win1252ToUtf8(text);
     SDL_Surface* glyphs = TTF_RenderUTF8_Blended(ttf, utf8.c_str(), SDL_Color{c.r, c.g, c.b, 255});
-    if (!glyphs) return;
-    SDL_SetSurfaceBlendMode(glyphs, SDL_BLENDMODE_BLEND);
-    SDL_Rect dst{x, y, glyphs->w, glyphs->h};
-    // Only the part inside the clip rectangle changes (the platform clips its
-    // own drawing of labels and captions).
-    if (SDL_Surface* s = edit(Intersect({x, y, glyphs->w, glyphs->h}, {s_->clip_rect.x, s_->clip_rect.y,
-                                                                        s_->clip_rect.w, s_->clip_rect.h}))) {
-        SDL_BlitSurface(glyphs, nullptr, s, &dst);
+    if (glyphs) SDL_SetSurfaceBlendMode(glyphs, SDL_BLENDMODE_BLEND);
+    return glyphs;
+}
+
+void DrawText(SDL_Surface* dst, const Font& font, int x, int y, std::string_view text, Color c) {
+    if (SDL_Surface* glyphs = RenderText(font, text, c)) {
+        SDL_Rect to{x, y, glyphs->w, glyphs->h};
+        SDL_BlitSurface(glyphs, nullptr, dst, &to);  // honours dst's clip rectangle
+        SDL_FreeSurface(glyphs);
     }
+}
+
+}  // namespace detail
+
+void Surface::drawText(const Font& font, int x, int y, std::string_view text, Color c) {
+    if (!s_) return;
+    SDL_Surface* glyphs = detail::RenderText(font, text, c);
+    if (!glyphs) return;
+    SDL_Rect dst{x, y, glyphs->w, glyphs->h};
+    if (SDL_Surface* s = edit({x, y, glyphs->w, glyphs->h})) SDL_BlitSurface(glyphs, nullptr, s, &dst);
     SDL_FreeSurface(glyphs);
 }
 

@@ -62,5 +62,20 @@ TEST_F(SpeedCheckTest, MeasurementAcrossTheTickWrapGivesTheTrueTime) {
     }
 }
 
+TEST_F(SpeedCheckTest, TheRoundsAreDrawnButNeverPresented) {
+    // The title screen is not shown yet: fifteen rounds of drawing into its
+    // panel reach no window.
+    platform::Screen& screen = platform->createScreen("speed");
+    platform::Element& panel = screen.addPanel("PicBack");
+    panel.setAutoSize(false);
+    panel.setSize(321, 216);
+    const platform::Surface picture(800, 600, platform::Color{10, 20, 30});
+    platform->processPendingEvents();
+    const uint64_t before = platform->presentCount();
+    CheckSpeed(ctx, panel, picture);
+    EXPECT_EQ(platform->presentCount(), before);
+    EXPECT_EQ(panel.canvas().pixel(0, 0), (platform::Color{10, 20, 30}.rgb()));
+}
+
 }  // namespace
 }  // namespace sd::test
