@@ -11,19 +11,32 @@
 using sd::IniFile;
 
 // Every allocation of this test program is counted, so that a test can see
-// whether a piece of code allocates at all.
+// whether a piece of code allocates at all. All the plain forms are replaced
+// together, so that each allocation is freed the way it was made (the
+// sanitizer build checks that).
 namespace {
 size_t g_allocations = 0;
 size_t AllocationCount() { return g_allocations; }
-}  // namespace
-
-void* operator new(size_t size) {
+void* CountedAllocation(size_t size) noexcept {
     ++g_allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* CountedOrThrow(size_t size) {
+    if (void* p = CountedAllocation(size)) return p;
     throw std::bad_alloc();
 }
+}  // namespace
+
+void* operator new(size_t size) { return CountedOrThrow(size); }
+void* operator new[](size_t size) { return CountedOrThrow(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size); }
+void* operator new[](size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size); }
 void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete[](void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 TEST(IniFile, LookupRules) {
     const IniFile f = IniFile::parse(
