@@ -83,14 +83,14 @@ ALL_MET=1
 row() {
     local what=$1 target=$2 met=$3 game=$4 bare=$5 ratio=$6
     ((met)) || ALL_MET=0
-    ROWS+=("$(printf '| %-46s | %-23s | %-23s | %-7s | %-14s | %-3s |' "$what" "$game" "$bare" "$ratio" "$target" \
+    ROWS+=("$(printf '| %-54s | %-23s | %-23s | %-7s | %-14s | %-3s |' "$what" "$game" "$bare" "$ratio" "$target" \
         "$( ((met)) && echo yes || echo NO)")")
 }
 fmt() { awk '{ printf "%s / %s / %s", $1, $2, $3 }' <<<"$1"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 le() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a != "" && a <= b) }'; }
 
-echo "perf: measuring on $DISPLAY ($RUNS runs per row; the game and the bare window take turns)"
+echo "perf: measuring on $DISPLAY ($RUNS runs per row unless it says otherwise; the game and the bare window take turns)"
 
 # --- start to the first picture ---------------------------------------------
 g=(); b=()
@@ -110,7 +110,7 @@ for _ in $(seq $((RUNS + 2))); do
 done
 gm=$(median "${g[@]}"); bm=$(median "${b[@]}"); r=$(ratio "$gm" "$bm")
 le "$r" 1.5 && met=1 || met=0
-row "CPU ms over 20 s, pointer on the board 50/s" "<= 1.5x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
+row "CPU ms over 20 s, pointer on the board 50/s ($((RUNS + 2)) runs)" "<= 1.5x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
 
 # --- click to the first changed pixel ---------------------------------------
 g=(); b=()
@@ -165,9 +165,9 @@ row "Idle wake-ups per second (title / game)" "0" $met "$it / $ig" "$ib" "-"
 
 # --- the table -----------------------------------------------------------------
 echo
-printf '| %-46s | %-23s | %-23s | %-7s | %-14s | %-3s |\n' "What" "Game min / median / max" "Bare min / median / max" \
+printf '| %-54s | %-23s | %-23s | %-7s | %-14s | %-3s |\n' "What" "Game min / median / max" "Bare min / median / max" \
     "Ratio" "Target" "Met"
-printf '|%s|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..48})" "$(printf -- '-%.0s' {1..25})" \
+printf '|%s|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..56})" "$(printf -- '-%.0s' {1..25})" \
     "$(printf -- '-%.0s' {1..25})" "$(printf -- '-%.0s' {1..9})" "$(printf -- '-%.0s' {1..16})" "-----"
 printf '%s\n' "${ROWS[@]}"
 echo
