@@ -132,7 +132,8 @@ std::string ReadFaultReason(const FileStatus& status) {
 }
 
 std::string ReadProblemText(const std::string& path, const FileStatus& status) {
-    const std::string where = "\"" + PathForMessage(path) + "\": " + ReadFaultReason(status);
+    std::string where(1, '"');
+    where.append(PathForMessage(path)).append("\": ").append(ReadFaultReason(status));
     if (status.fault == ReadFault::Missing) return "DAT-Dateien nicht vorhanden! " + where;
     return "Fehler beim Lesen der INI-Dateien: " + where;
 }

@@ -104,7 +104,10 @@ void CheckBoard(const WorldRecord& w, const GlobalTexts& t, DataFileCheck& check
     if (w.Raster_x < 0) return check.fail(s, "Raster_x", t.x, kNegative);
     if (w.Raster_y < 0) return check.fail(s, "Raster_y", t.y, kNegative);
 
-    const auto q = [](std::string_view v) { return "\"" + ValueForMessage(v) + "\""; };
+    const auto q = [](std::string_view v) {
+        std::string quoted(1, '"');
+        return quoted.append(ValueForMessage(v)).append(1, '"');
+    };
     const long right = kBoardLeft + long{w.Raster_x} + long{w.Raster_width} * w.Raster_max_x + 1;
     if (right > kScreenWidth) {
         return check.fail(std::string(kFile) + ", [Global] Raster_x = " + q(t.x) + ", Raster_width = " + q(t.width) +

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/context.h"
+#include "data/message_text.h"
 #include "platform/platform.h"
 #include "play/show_error.h"
 
@@ -21,7 +22,7 @@ void SetMouseCursor(Context& ctx, int16_t n) {
     if (ctx.platform->setCursorFromIco(file)) return;
     // The pointer stays as it was and the game goes on.
     if (memory == nullptr || memory->reported.insert(file).second) {
-        ShowError(ctx, "Die Mauszeiger-Datei \"" + file + "\" fehlt oder ist besch\xE4" "digt. Der bisherige Mauszeiger bleibt.");
+        ShowError(ctx, "Die Mauszeiger-Datei \"" + PathForMessage(file) + "\" fehlt oder ist besch\xE4" "digt. Der bisherige Mauszeiger bleibt.");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "render/fx_bitmap.h"
 
 #include "data/context.h"
+#include "data/message_text.h"
 
 namespace sd {
 
@@ -16,8 +17,9 @@ std::string WrongSizeMessage(const std::string& file, bool cells, int width, int
     if (rule.minWidth != rule.maxWidth || rule.minHeight != rule.maxHeight) {
         wanted += " bis " + SizeText(rule.maxWidth, rule.maxHeight);
     }
-    const std::string subject = cells ? "Die Bilder der Grafikdatei \"" + file + "\" sind "
-                                      : "Die Grafikdatei \"" + file + "\" ist ";
+    const std::string shown = PathForMessage(file);
+    const std::string subject = cells ? "Die Bilder der Grafikdatei \"" + shown + "\" sind "
+                                      : "Die Grafikdatei \"" + shown + "\" ist ";
     return subject + SizeText(width, height) + " Pixel gro\xDF; gebraucht werden " + wanted + " Pixel.";
 }
 
@@ -27,7 +29,7 @@ platform::Surface LoadFxBitmap(const Context& ctx, const std::string& relative, 
     platform::Surface picture = platform::Surface::loadBmp(file);
     std::string message;
     if (picture.empty()) {
-        message = "Die Grafikdatei \"" + file + "\" fehlt oder ist besch\xE4" "digt.";
+        message = "Die Grafikdatei \"" + PathForMessage(file) + "\" fehlt oder ist besch\xE4" "digt.";
     } else if (!rule.allows(picture.width(), picture.height())) {
         message = WrongSizeMessage(file, false, picture.width(), picture.height(), rule);
         picture = platform::Surface();

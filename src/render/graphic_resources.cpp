@@ -5,6 +5,7 @@
 
 #include "base/layout.h"
 #include "data/context.h"
+#include "data/message_text.h"
 #include "platform/font.h"
 #include "platform/screen.h"
 #include "render/fx_bitmap.h"
@@ -63,7 +64,7 @@ bool LoadStrip(Context& ctx, const std::string& relative, ImageStrip& strip, int
     strip.setGrid(rows, columns);
     const Surface& b = strip.bitmap();
     if (!strip.valid()) {
-        result.add("Die Grafikdatei \"" + file + "\" hat eine unpassende Gr\xF6\xDF" "e: " + std::to_string(b.width()) +
+        result.add("Die Grafikdatei \"" + PathForMessage(file) + "\" hat eine unpassende Gr\xF6\xDF" "e: " + std::to_string(b.width()) +
                    " x " + std::to_string(b.height()) + " Pixel lassen sich nicht in " + std::to_string(rows) +
                    " Zeilen und " + std::to_string(columns) + " Spalten gleich gro\xDF" "er Bilder teilen. " + kNoGame);
         return false;
