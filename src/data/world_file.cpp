@@ -172,13 +172,16 @@ void ReadRow(std::string_view text, std::string_view section, std::string_view k
             const std::string column = "in Spalte " + std::to_string(x) + ": ";
             if (r > 32767) {
                 check.fail(section, key, token, column + std::string(kOutside16Bits));
-            } else if (x > w.Raster_max_x) {
+            } else if (x >= w.Raster_max_x) {
+                // The board shows columns 0 .. Raster_max_x - 1: a thing further right
+                // would be neither drawn nor pickable, yet count for the victory.
                 check.fail(section, key, token,
-                           column + "au\xDF" "erhalb des Rasters (Raster_max_x = " + std::to_string(w.Raster_max_x) + ")");
-            } else if (y > w.Raster_max_y) {
+                           column + "au\xDF" "erhalb des Spielfelds (Spalten 0 bis " +
+                               std::to_string(w.Raster_max_x - 1) + ")");
+            } else if (y >= w.Raster_max_y) {
                 check.fail(section, key, token,
-                           "in Zeile " + std::to_string(y) + ": au\xDF" "erhalb des Rasters (Raster_max_y = " +
-                               std::to_string(w.Raster_max_y) + ")");
+                           "in Zeile " + std::to_string(y) + ": au\xDF" "erhalb des Spielfelds (Zeilen 0 bis " +
+                               std::to_string(w.Raster_max_y - 1) + ")");
             } else if (r > w.Thing_counter) {
                 check.fail(section, key, token,
                            column + "dieses Ding gibt es nicht (Thing_counter = " + std::to_string(w.Thing_counter) +

@@ -107,7 +107,7 @@ TEST_F(TrajectoryTool, OtherWorldFilesAndTheGamesOwnRefusal) {
 
     EXPECT_EQ(run({"--worlds", dir + "/andere.dat", "--world", "1", "--scan", "--player", "1"}), 2);
     // The loader's words, its sharp s as UTF-8 for the terminal.
-    EXPECT_EQ(err.str(), "worlds.dat, [World1] 4 = \"1\": in Spalte 13: au\xC3\x9F" "erhalb des Rasters (Raster_max_x = 12)\n");
+    EXPECT_EQ(err.str(), "worlds.dat, [World1] 4 = \"1\": in Spalte 13: au\xC3\x9F" "erhalb des Spielfelds (Spalten 0 bis 11)\n");
 }
 
 TEST_F(TrajectoryTool, DuelPlaysTheStrongComputerOnBothSides) {
