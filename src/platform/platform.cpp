@@ -1,5 +1,6 @@
 // The platform: window, services, screens, compositing and presenting.
 #include "platform/platform.h"
+#include "platform/video_driver.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +18,11 @@ Platform::Platform(const PlatformOptions& options) : impl_(std::make_unique<Impl
     if (!detail::EnsureSdlVideo(options.headless, &error)) throw std::runtime_error(error);
     const bool headless = options.headless || detail::IsHeadlessProcess();
     m.options.headless = headless;
+    if (!headless && !ShowsWindows(SDL_GetCurrentVideoDriver())) {
+        throw std::runtime_error(
+            "kein Bildschirm erreichbar (ist DISPLAY gesetzt und läuft ein Fenstersystem?). "
+            "Sternenduell braucht ein Fenster und startet nicht.");
+    }
 
     // Leftovers of an earlier platform in this process are not ours.
     SDL_PumpEvents();
