@@ -82,6 +82,9 @@ public:
     // the virtual clock an empty queue advances the clock by the timeout
     // instead of blocking.
     void waitEvents(int timeoutMs);
+    // Drops the mouse presses and releases still queued: clicks made while the
+    // program could not listen must not pile up and all run afterwards.
+    void discardPendingClicks();
     // Presents now what changed since the last frame: only those areas are
     // recomposed and sent to the window. Nothing changed, nothing is sent.
     void refresh();

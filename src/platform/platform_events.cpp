@@ -322,6 +322,16 @@ void Platform::runModal(Screen& s) {
     while (!s.closed() && s.visible() && !m.quit) waitEvents(-1);
 }
 
+void Platform::discardPendingClicks() {
+    Impl& m = *impl_;
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP);
+    // Synthetic ones too; their wake-up events then find nothing left to do.
+    std::erase_if(m.injected, [](const Impl::Injected& in) {
+        return in.kind == Impl::InjectKind::Down || in.kind == Impl::InjectKind::Up;
+    });
+}
+
 void Platform::injectMouseMove(double x, double y) { impl_->pushInjected({Impl::InjectKind::Move, x, y, 0}); }
 void Platform::injectMouseDown(double x, double y, int button) {
     impl_->pushInjected({Impl::InjectKind::Down, x, y, button});

@@ -213,7 +213,10 @@ void FrmStartup::LabelClick(int k) {
     ctx_.platform->refresh();
     PlaySoundEffect(ctx_, Sfx::MenuClick);
     // The press stays on screen for a moment; the sound plays on meanwhile.
+    // Clicks made during it are dropped: fifty quick clicks must not freeze
+    // the title for twenty seconds afterwards.
     ctx_.clock->sleepMs(400);
+    ctx_.platform->discardPendingClicks();
     switch (k) {
         case 0: StartGame(); break;
         case 1: ShowInfoPanel(ctx_, *picInfo_); break;

@@ -61,6 +61,18 @@ TEST_F(TitleMenuTest, InformationShowsThePanelWithTheVersionAndAClickHidesIt) {
     EXPECT_EQ(audio.played.size(), 2u);
 }
 
+TEST_F(TitleMenuTest, ClicksDuringThePressedPauseAreDropped) {
+    Start();
+    audio.played.clear();
+    const uint64_t before = clock.elapsedMs();
+    // Fifty quick clicks on "Information" reach the queue before the first is handled.
+    for (int i = 0; i < 50; ++i) platform->injectClick(LabelX(1), LabelY());
+    platform->processPendingEvents();
+    platform->processPendingEvents();
+    EXPECT_LT(clock.elapsedMs() - before, 1000u) << "one pause, not fifty";
+    EXPECT_EQ(audio.played.size(), 1u);
+}
+
 TEST_F(TitleMenuTest, BeendenEndsTheProgram) {
     FrmStartup& t = Start();
     Click(LabelX(2), LabelY());
