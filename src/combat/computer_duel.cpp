@@ -1,5 +1,7 @@
 #include "combat/computer_duel.h"
 
+#include "combat/movement.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -43,15 +45,7 @@ bool Shoot(WorldRecord& w, int16_t player, const ComputerAction& a) {
 }
 
 void Move(WorldRecord& w, const ComputerAction& a) {
-    const CellPos from = a.unit, to = a.target;
-    const int16_t t = w.CellMap(from.x, from.y);
-    const int16_t n = ThingRange(w, t);
-    const int dx = std::abs(from.x - to.x), dy = std::abs(from.y - to.y);
-    if (w.CellMap(to.x, to.y) != 0 || !(from.x == to.x || from.y == to.y) || dx > n || dy > n) return;
-    w.CellMap.set(to.x, to.y, t);
-    w.CellMap.set(from.x, from.y, 0);
-    Thing& moving = w.thing(t);
-    moving.Energie = Sat16(long{moving.Energie} - long{std::abs(dx - dy)} * w.EnergiePoints);
+    if (CanMove(w, a.unit.x, a.unit.y, a.target.x, a.target.y)) MoveThing(w, a.unit.x, a.unit.y, a.target.x, a.target.y);
 }
 
 void CountWhatIsLeft(const WorldRecord& w, DuelResult& r) {

@@ -4,6 +4,7 @@
 
 #include "base/layout.h"
 #include "base/rounding.h"
+#include "combat/movement.h"
 #include "data/board_geometry.h"
 #include "data/context.h"
 #include "platform/element.h"
@@ -22,20 +23,12 @@ namespace {
 // may pass over others on its way. True when it moved.
 bool TryMove(GameScreen& g, int16_t cx, int16_t cy) {
     Context& ctx = g.ctx;
-    WorldRecord& w = ctx.World;
     GameStateRecord& s = ctx.GameState;
-    const int16_t t = w.CellMap(s.SelectedX, s.SelectedY);
-    const int16_t n = ThingRange(w, t);
-    const int dx = std::abs(s.SelectedX - cx);
-    const int dy = std::abs(s.SelectedY - cy);
-    if (!((cx == s.SelectedX || cy == s.SelectedY) && dx <= n && dy <= n)) {
+    if (!CanMove(ctx.World, s.SelectedX, s.SelectedY, cx, cy)) {
         PlaySoundEffect(ctx, Sfx::MoveRefused);
         return false;
     }
-    w.CellMap.set(cx, cy, t);
-    w.CellMap.set(s.SelectedX, s.SelectedY, 0);
-    Thing& moving = w.thing(t);
-    moving.Energie = Sat16(long{moving.Energie} - long{std::abs(dx - dy)} * w.EnergiePoints);
+    MoveThing(ctx.World, s.SelectedX, s.SelectedY, cx, cy);
     s.SelectedX = cx;
     s.SelectedY = cy;
     RepaintBoard(g);
