@@ -1,5 +1,6 @@
 #pragma once
 // Modal message boxes. The SDL one lives in the platform; tests use the recorder.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,17 +26,29 @@ public:
     std::vector<Entry> shown;
 };
 
-// The platform's own box (SDL). Where no box can be shown (no display, or a
-// headless run) the message goes to standard error instead.
+// The platform's own box: SDL's, and where that cannot be shown (on X it needs
+// the core fonts and a locale it can build a font set for) the panel in the
+// game's window. Standard error gets every message (and in a headless run
+// nothing else does).
 class SdlMessageBox final : public MessageBox {
 public:
-    explicit SdlMessageBox(bool headless = false) : headless_(headless) {}
+    // The system box takes UTF-8 and answers 0 when it was shown (as
+    // SDL_ShowSimpleMessageBox does); the window panel takes Windows-1252, like
+    // every text of the game, and answers true.
+    using SystemBox = std::function<int(const std::string& caption, const std::string& text, SDL_Window* parent)>;
+    using WindowPanel = std::function<bool(const std::string& caption, const std::string& text)>;
+
+    explicit SdlMessageBox(bool headless = false);
     void setWindow(SDL_Window* window) { window_ = window; }
+    void setSystemBox(SystemBox box) { systemBox_ = std::move(box); }
+    void setWindowPanel(WindowPanel panel) { windowPanel_ = std::move(panel); }
     void showError(const std::string& caption, const std::string& text) override;
 
 private:
     bool headless_;
     SDL_Window* window_ = nullptr;
+    SystemBox systemBox_;
+    WindowPanel windowPanel_;
 };
 
 }  // namespace sd::platform

@@ -52,6 +52,8 @@ Platform::Platform(const PlatformOptions& options) : impl_(std::make_unique<Impl
     if (!m.messageBox) {
         m.ownMessageBox = std::make_unique<SdlMessageBox>(headless);
         m.ownMessageBox->setWindow(headless ? nullptr : m.window);
+        m.ownMessageBox->setWindowPanel(
+            [this](const std::string& caption, const std::string& text) { return showMessagePanel(caption, text); });
         m.messageBox = m.ownMessageBox.get();
     }
     m.audio = options.audio;

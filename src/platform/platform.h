@@ -92,6 +92,14 @@ public:
     // brings it back.
     void hideWindow();
 
+    // --- messages ---
+    // The message (Windows-1252) in a panel of the game's own, over the current
+    // screen, with the caption and one button; returns when the player has
+    // closed it (the button, Enter, Space, Escape, or closing the window).
+    // Other screens get no input meanwhile. False when it could not be shown
+    // (no window, no font, or the program is ending).
+    bool showMessagePanel(const std::string& caption, const std::string& text);
+
     // --- cursor ---
     // Program-wide pointer from a .ico file; on failure the pointer stays as it
     // was and error names the file.

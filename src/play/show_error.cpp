@@ -8,8 +8,9 @@
 namespace sd {
 
 void ShowError(Context& ctx, const std::string& message) {
-    std::fprintf(stderr, "sternenduell: %s\n", message.c_str());
+    // The platform's box writes every message to standard error itself.
     if (ctx.messageBox != nullptr) ctx.messageBox->showError("Error", message);
+    else std::fprintf(stderr, "sternenduell: %s\n", message.c_str());
 }
 
 bool ReportProblems(Context& ctx, const std::vector<std::string>& problems) {
