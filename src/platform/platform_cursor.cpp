@@ -1,13 +1,11 @@
 // The program-wide mouse pointer from .ico files.
-#include <SDL_image.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "platform/file_guard.h"
+#include "platform/icon_decoder.h"
 #include "platform/platform_impl.h"
 
 namespace sd::platform {
@@ -17,16 +15,12 @@ namespace {
 // The hot spot: a .cur file carries it in its header. Our .ico files cannot,
 // so the arrow (c1.ico) points with its top-left tip and every other pointer
 // (the target cross) with its centre.
-void HotSpot(const std::string& path, int w, int h, int& hx, int& hy) {
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        unsigned char head[6 + 16] = {};
-        const size_t got = std::fread(head, 1, sizeof head, f);
-        std::fclose(f);
-        if (got == sizeof head && head[2] == 2 && head[3] == 0) {  // type 2: cursor
-            hx = head[10] | (head[11] << 8);
-            hy = head[12] | (head[13] << 8);
-            if (hx < w && hy < h) return;
-        }
+void HotSpot(const std::string& path, std::string_view file, int w, int h, int& hx, int& hy) {
+    if (file.size() >= 6 + 16 && file[2] == 2 && file[3] == 0) {  // type 2: cursor
+        const auto byte = [&](size_t i) { return static_cast<unsigned char>(file[i]); };
+        hx = byte(10) | (byte(11) << 8);
+        hy = byte(12) | (byte(13) << 8);
+        if (hx < w && hy < h) return;
     }
     if (std::filesystem::path(path).filename() == "c1.ico") {
         hx = 0;
@@ -52,19 +46,20 @@ bool Platform::setCursorFromIco(const std::string& path, std::string* error) {
         if (error) *error = "Cannot load the pointer " + path + ": " + wrong;
         return false;
     }
-    SDL_Surface* image = IMG_Load_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
-    if (!image) {
-        if (error) *error = "Cannot load the pointer " + path + ": " + IMG_GetError();
+    std::string why;
+    IconImage icon = DecodeIcon(file, why);
+    if (icon.argb.empty()) {
+        if (error) *error = "Cannot load the pointer " + path + ": " + why;
         return false;
     }
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(image, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(image);
+    SDL_Surface* argb = SDL_CreateRGBSurfaceWithFormatFrom(icon.argb.data(), icon.width, icon.height, 32,
+                                                           icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!argb) {
         if (error) *error = "Cannot load the pointer " + path + ": " + SDL_GetError();
         return false;
     }
     int hx = 0, hy = 0;
-    HotSpot(path, argb->w, argb->h, hx, hy);
+    HotSpot(path, file, argb->w, argb->h, hx, hy);
     SDL_Cursor* cursor = SDL_CreateColorCursor(argb, hx, hy);
     SDL_FreeSurface(argb);
     if (!cursor) {

@@ -1,7 +1,7 @@
 // libFuzzer target for the pointer icons c1.ico and c2.ico: the input goes
-// through the platform's own pointer path, Platform::setCursorFromIco
-// (SDL_image's decoders, whichever the content asks for, the conversion, our
-// hot-spot reading), on the dummy video driver.
+// through the platform's own pointer path, Platform::setCursorFromIco (the
+// file checks, our decoder, the hot spot, the cursor made of it), on the
+// dummy video driver.
 #include <cstdint>
 #include <string>
 
