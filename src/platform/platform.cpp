@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/exit_signals.h"
 #include "platform/platform_impl.h"
 
 namespace sd::platform {
@@ -23,6 +24,11 @@ Platform::Platform(const PlatformOptions& options) : impl_(std::make_unique<Impl
             "kein Bildschirm erreichbar (ist DISPLAY gesetzt und läuft ein Fenstersystem?). "
             "Sternenduell braucht ein Fenster und startet nicht.");
     }
+    // From here on a signal that ends the game gives the display back and
+    // closes our message boxes (SDL's own handlers are off, see
+    // EnsureSdlVideo). Headless runs keep the default actions: a test's
+    // timeout must still kill it.
+    if (!headless) detail::InstallExitSignals(&RescueDisplayNow);
 
     // Leftovers of an earlier platform in this process are not ours.
     SDL_PumpEvents();

@@ -114,6 +114,9 @@ public:
     bool enterFullscreen(int width, int height);
     // Back to the desktop mode and a window.
     bool leaveFullscreen();
+    // Alt+Enter: fullscreen as enterFullscreen(800, 600) when in a window, back
+    // to the window when fullscreen. For this run only; nothing is stored.
+    bool toggleFullscreen();
     // True when the canvas can be shown fullscreen at all (there is a window).
     bool canFullscreen() const;
     bool isFullscreen() const;
@@ -135,6 +138,10 @@ public:
     void injectMouseUp(double x, double y, int button = 1);
     void injectClick(double x, double y, int button = 1);  // down and up
     void injectCloseRequest();
+    // A key pressed in the window, as the window system reports it (Alt held
+    // or not, a first press or the keyboard's repeat).
+    enum class Key { Return, KeypadEnter, LetterA };
+    void injectKeyDown(Key key, bool alt, bool repeat = false);
     // Called whenever an event loop finds the queue empty (headless runs): a
     // test uses it to answer a modal screen. Under the virtual clock a loop that
     // stays idle for an hour of virtual time aborts the test instead of hanging.

@@ -1,8 +1,8 @@
-// The display mode: what the display offers, fullscreen in and out, and the
-// rescue that gives the desktop its mode back when the program dies.
+// The display mode: what the display offers, fullscreen in and out (also by
+// Alt+Enter), and the rescue that gives the desktop its mode back when the
+// program dies (the signal handlers of exit_signals.h call it).
 #include <dlfcn.h>
 
-#include <csignal>
 #include <cstdlib>
 
 #include "platform/platform_impl.h"
@@ -13,28 +13,10 @@ namespace sd::platform {
 
 namespace {
 
+// The window to take out of fullscreen when the process dies: set while the
+// game is fullscreen, whether the command line or Alt+Enter put it there.
 SDL_Window* volatile g_rescueWindow = nullptr;
-volatile std::sig_atomic_t g_rescueRunning = 0;
-bool g_handlersInstalled = false;
-
-void LeaveFullscreenNow() {
-    if (SDL_Window* w = g_rescueWindow) {
-        g_rescueWindow = nullptr;
-        // Not async-signal-safe, but the process is ending anyway and a desktop
-        // left at 800 x 600 is worse than a lost cleanup.
-        SDL_SetWindowFullscreen(w, 0);
-        SDL_DestroyWindow(w);
-    }
-}
-
-void OnFatalSignal(int sig) {
-    if (!g_rescueRunning) {
-        g_rescueRunning = 1;
-        LeaveFullscreenNow();
-    }
-    std::signal(sig, SIG_DFL);
-    std::raise(sig);
-}
+bool g_atExitRegistered = false;
 
 int DisplayOf(SDL_Window* window) {
     const int i = window ? SDL_GetWindowDisplayIndex(window) : 0;
@@ -73,9 +55,10 @@ bool UnmapAtOnce(SDL_Window* window) {
 
 void InstallDisplayRescue(SDL_Window* window) {
     g_rescueWindow = window;
-    if (g_handlersInstalled) return;
-    g_handlersInstalled = true;
-    for (int sig : {SIGINT, SIGTERM, SIGSEGV, SIGABRT, SIGBUS, SIGFPE}) std::signal(sig, OnFatalSignal);
+    if (g_atExitRegistered) return;
+    g_atExitRegistered = true;
+    // An exit() on the way out (main returning after an error) runs this
+    // before SDL_Quit, which was registered earlier.
     std::atexit([] {
         if (g_rescueWindow) SDL_SetWindowFullscreen(g_rescueWindow, 0);
         g_rescueWindow = nullptr;
@@ -83,6 +66,17 @@ void InstallDisplayRescue(SDL_Window* window) {
 }
 
 void ClearDisplayRescue() { g_rescueWindow = nullptr; }
+
+void RescueDisplayNow() {
+    if (SDL_Window* w = g_rescueWindow) {
+        g_rescueWindow = nullptr;
+        // From a signal handler: not async-signal-safe, but the process is
+        // ending anyway (the handler's watchdog sees that it does), and a
+        // desktop left at 800 x 600 is worse than a lost cleanup.
+        SDL_SetWindowFullscreen(w, 0);
+        SDL_DestroyWindow(w);
+    }
+}
 
 DisplayModeInfo Platform::currentDisplayMode() {
     DisplayModeInfo info;
@@ -167,6 +161,10 @@ bool Platform::leaveFullscreen() {
     }
     m.fullFrame = true;
     return ok;
+}
+
+bool Platform::toggleFullscreen() {
+    return isFullscreen() ? leaveFullscreen() : enterFullscreen(kCanvasWidth, kCanvasHeight);
 }
 
 }  // namespace sd::platform

@@ -1,5 +1,6 @@
-// Event dispatch: real and synthetic mouse input, the window's close command,
-// nested and modal event loops, and waiting without burning CPU.
+// Event dispatch: real and synthetic mouse input, Alt+Enter between window
+// and full screen, the window's close command, nested and modal event loops,
+// and waiting without burning CPU.
 #include <algorithm>
 #include <stdexcept>
 
@@ -39,6 +40,15 @@ int ShiftState() {
     if (mod & KMOD_CTRL) shift |= 2;
     if (mod & KMOD_ALT) shift |= 4;
     return shift;
+}
+
+// Alt+Enter (either Enter key) switches between the window and full screen,
+// once per press: a held key's repeats would flicker between the two.
+bool IsFullscreenToggle(const SDL_KeyboardEvent& key) {
+    // The modifiers the event carries, not SDL_GetModState(): that is the
+    // state when the event is handled, which may already be a later one.
+    return key.repeat == 0 && (key.keysym.mod & KMOD_ALT) &&
+           (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER);
 }
 
 bool QueueEmpty() {
@@ -194,6 +204,10 @@ bool Platform::Impl::windowToCanvas(int wx, int wy, double& x, double& y) const 
 
 void Platform::Impl::dispatch(const SDL_Event& ev) {
     double x = 0, y = 0;
+    if (ev.type == SDL_KEYDOWN && IsFullscreenToggle(ev.key)) {
+        self.toggleFullscreen();
+        return;
+    }
     switch (ev.type) {
         case SDL_QUIT:
             idleVirtualMs = 0;
@@ -344,6 +358,22 @@ void Platform::injectClick(double x, double y, int button) {
     injectMouseUp(x, y, button);
 }
 void Platform::injectCloseRequest() { impl_->pushInjected({Impl::InjectKind::Close, 0, 0, 0}); }
+
+void Platform::injectKeyDown(Key key, bool alt, bool repeat) {
+    // A real key event, so that it is taken apart as the window system's are.
+    SDL_Event ev{};
+    ev.type = SDL_KEYDOWN;
+    ev.key.windowID = impl_->window ? SDL_GetWindowID(impl_->window) : 0;
+    ev.key.state = SDL_PRESSED;
+    ev.key.repeat = repeat ? 1 : 0;
+    switch (key) {
+        case Key::Return: ev.key.keysym = {SDL_SCANCODE_RETURN, SDLK_RETURN, 0, 0}; break;
+        case Key::KeypadEnter: ev.key.keysym = {SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, 0, 0}; break;
+        case Key::LetterA: ev.key.keysym = {SDL_SCANCODE_A, SDLK_a, 0, 0}; break;
+    }
+    if (alt) ev.key.keysym.mod = KMOD_LALT;
+    SDL_PushEvent(&ev);
+}
 
 void Platform::setIdleHook(std::function<void()> hook) { impl_->idleHook = std::move(hook); }
 

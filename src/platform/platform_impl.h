@@ -117,8 +117,11 @@ struct Platform::Impl {
 // window system allows; false otherwise). platform_display.cpp.
 bool UnmapAtOnce(SDL_Window* window);
 
-// Leaves fullscreen when the program dies (platform_display.cpp).
+// Leaves fullscreen when the program dies (platform_display.cpp): the window
+// set here while the game is fullscreen is taken out of it at exit() and by
+// RescueDisplayNow, which the signal handlers (exit_signals.h) call.
 void InstallDisplayRescue(SDL_Window* window);
 void ClearDisplayRescue();
+void RescueDisplayNow();
 
 }  // namespace sd::platform

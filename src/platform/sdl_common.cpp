@@ -46,10 +46,13 @@ bool EnsureSdlVideo(bool headless, std::string* error) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
         SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-        // A test that hangs must die by its timeout's SIGTERM; SDL would only
-        // turn that into a quit event nobody reads.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     }
+    // SDL would turn SIGINT and SIGTERM into a quit event: nobody reads it
+    // while a message box waits (or a headless test hangs), and it does not
+    // give the display back. Headless runs keep the default actions, so that
+    // a test's timeout kills it; a game with a window installs its own
+    // handlers (exit_signals.h).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // The window shows its own pixels, updated rectangle by rectangle; SDL
     // would otherwise put them through an OpenGL texture and redraw the whole
     // window for every change (on a machine without a GPU, in software).

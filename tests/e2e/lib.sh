@@ -71,7 +71,9 @@ colour_entry() {
     echo "#$rgb"
 }
 
-# e2e_start: Xvfb, then the game on it, then its window.
+# e2e_start: Xvfb, then the game on it, then its window. The game's command
+# line is GAME_ARGS (by default a window, no sound), and its window must come
+# up as GAME_WINDOW (by default 800x600, the canvas one to one).
 e2e_start() {
     # Xvfb picks a free display itself and tells its number once it is ready:
     # choosing one beforehand races with other runs (another engineer's test,
@@ -95,7 +97,9 @@ e2e_start() {
     xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer" >&2; exit 2; }
 
     START=$(date +%s)
-    SDL_AUDIODRIVER=dummy "$GAME" -NOSCREEN -NOSOUND >"$GAME_LOG" 2>&1 &
+    local args
+    read -r -a args <<<"${GAME_ARGS:--NOSCREEN -NOSOUND}"
+    SDL_AUDIODRIVER=dummy "$GAME" "${args[@]}" >"$GAME_LOG" 2>&1 &
     GAME_PID=$!
 
     WID=
@@ -108,7 +112,7 @@ e2e_start() {
     [ -n "$WID" ] || fail "the game window did not appear"
     local X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$WID")"
-    [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] || fail "window is ${WIDTH}x${HEIGHT}, not 800x600"
+    [ "${WIDTH}x${HEIGHT}" = "${GAME_WINDOW:-800x600}" ] || fail "window is ${WIDTH}x${HEIGHT}, not ${GAME_WINDOW:-800x600}"
 }
 
 fail() {

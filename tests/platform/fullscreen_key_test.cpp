@@ -1,0 +1,81 @@
+// Alt+Enter between the window and full screen, and the canvas shown right
+// after each switch.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/element.h"
+#include "platform_fixture.h"
+
+using namespace sd::platform;
+using sd::platform::testing::HeadlessPlatform;
+
+namespace {
+
+// The first window pixel that is not the canvas pixel under its centre, or "".
+// The dummy display is 4:3 like the canvas, so full screen has no bars.
+std::string FirstWrongPixel(Platform& p) {
+    const Surface window = p.windowPixels();
+    const Surface canvas = p.snapshot();
+    if (window.width() * 3 != window.height() * 4) return "window not 4:3";
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x) {
+            const int cx = static_cast<int>((x + 0.5) * canvas.width() / window.width());
+            const int cy = static_cast<int>((y + 0.5) * canvas.height() / window.height());
+            if (window.pixel(x, y) != canvas.pixel(cx, cy)) return std::to_string(x) + "," + std::to_string(y);
+        }
+    return "";
+}
+
+}  // namespace
+
+class FullscreenKey : public HeadlessPlatform {
+protected:
+    void SetUp() override {
+        Screen& s = platform.createScreen("Main");
+        s.setBackground(Color{0, 0, 60});
+        Surface stripes(400, 300);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x) stripes.setPixel(x, y, MakeColor(x % 7 * 30, y % 5 * 50, 90));
+        Element& e = s.addPanel("Stripes");
+        e.setPicture(stripes);
+        e.setPosition(200, 150);
+        platform.showScreen(s);
+        platform.processPendingEvents();
+    }
+
+    void press(Platform::Key key, bool alt, bool repeat = false) {
+        platform.injectKeyDown(key, alt, repeat);
+        platform.processPendingEvents();
+    }
+};
+
+TEST_F(FullscreenKey, AltEnterSwitchesToFullScreenAndBack) {
+    const uint64_t before = platform.presentCount();
+    press(Platform::Key::Return, true);
+    ASSERT_TRUE(platform.isFullscreen());
+    EXPECT_GT(platform.windowPixels().width(), Platform::kCanvasWidth);
+    EXPECT_GT(platform.presentCount(), before) << "the new size gets a frame at once";
+    EXPECT_EQ(FirstWrongPixel(platform), "");
+
+    press(Platform::Key::KeypadEnter, true);
+    ASSERT_FALSE(platform.isFullscreen());
+    EXPECT_EQ(platform.windowPixels().width(), Platform::kCanvasWidth);
+    EXPECT_EQ(FirstWrongPixel(platform), "");
+}
+
+TEST_F(FullscreenKey, OtherKeysAndHeldKeysChangeNothing) {
+    const uint64_t before = platform.presentCount();
+    press(Platform::Key::Return, false);
+    press(Platform::Key::KeypadEnter, false);
+    press(Platform::Key::LetterA, true);
+    press(Platform::Key::Return, true, /*repeat=*/true);
+    EXPECT_FALSE(platform.isFullscreen());
+    EXPECT_EQ(platform.presentCount(), before) << "nothing to show anew";
+
+    // A held Alt+Enter switches once, however long the keyboard repeats it.
+    press(Platform::Key::Return, true);
+    press(Platform::Key::Return, true, true);
+    press(Platform::Key::Return, true, true);
+    EXPECT_TRUE(platform.isFullscreen());
+}
