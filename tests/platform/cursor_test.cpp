@@ -38,5 +38,5 @@ TEST(SdlMessageBoxHeadless, WritesToStandardErrorInsteadOfBlocking) {
     ::testing::internal::CaptureStderr();
     box.showError("Error", "Datei fehlt: gr\xFC" "n.bmp");
     const std::string out = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(out.find("Error: Datei fehlt: gr\xC3\xBC" "n.bmp"), std::string::npos) << out;
+    EXPECT_NE(out.find("sternenduell: Datei fehlt: gr\xC3\xBC" "n.bmp"), std::string::npos) << out;
 }

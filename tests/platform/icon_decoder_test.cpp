@@ -58,7 +58,7 @@ std::string ImageData(const Picture& p) {
                 for (int k = 0; k < 4; ++k) row[x * 4 + k] = static_cast<char>(v >> (8 * k));
             } else if (p.bits == 24) {
                 for (int k = 0; k < 3; ++k) row[x * 3 + k] = static_cast<char>(v >> (8 * k));
-            } else {
+            } else if (p.bits <= 8) {
                 const int bit = x * p.bits;
                 row[bit / 8] = static_cast<char>(row[bit / 8] | (v << (8 - p.bits - bit % 8)));
             }
