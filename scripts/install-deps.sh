@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick
+  # SDL's own message box needs the X core fonts: with them the end-to-end
+  # runs see the system's box (and its process) as well as the game's panel.
+  xfonts-base
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/bin/bash
 # End-to-end run of the error panel: where the system's message box cannot be
-# shown (no X core fonts, or a locale X builds no font set for; the run takes
-# LC_ALL=C.UTF-8 so that it is so on every machine), the game shows the
+# shown (SDL's box on X needs the X core fonts; this run's X server has only
+# its built-in ones, whatever the machine has installed), the game shows the
 # message in a panel of its own over the title screen. It is opened by a
 # broken worlds.dat and "Spiel starten", closed once with Escape and once with
 # its button, each time leaving the title as it was; then "Beenden".
@@ -16,7 +16,7 @@ SHOTS=${2:-$OUT/../e2e-shots}/error-panel
 
 e2e_prepare
 printf '[Global]\r\nRaster_max_x=abc\r\n' >"$GAMEDIR/worlds.dat"
-export LC_ALL=C.UTF-8
+XVFB_ARGS="-fp built-ins"
 
 # The panel's colours: its caption bar, the red of its icon.
 BAR="#1E285A"

@@ -83,7 +83,10 @@ e2e_start() {
     # refused; SDL then quietly falls back to its offscreen driver and no
     # window ever appears.
     : >"$GAMEDIR/display"   # there before the first look, however late Xvfb starts
-    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$GAMEDIR/display" >/dev/null 2>&1 &
+    # XVFB_ARGS: more switches for the server (a run that needs it without
+    # the X core fonts passes "-fp built-ins").
+    # shellcheck disable=SC2086  # the switches are words
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp ${XVFB_ARGS:-} 3>"$GAMEDIR/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     local display_num="" _
     for _ in $(seq 1 100); do
