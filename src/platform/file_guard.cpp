@@ -3,17 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/little_endian.h"
+
 namespace sd::platform::detail {
 
 namespace {
-
-uint32_t U16(std::string_view b, size_t at) {
-    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-
-uint32_t U32(std::string_view b, size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
-
-int32_t S32(std::string_view b, size_t at) { return static_cast<int32_t>(U32(b, at)); }
 
 std::string TooLarge(long long w, long long h, long max) {
     return "the header claims " + std::to_string(w) + " x " + std::to_string(h) + " pixels (at most " +

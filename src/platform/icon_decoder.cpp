@@ -1,13 +1,13 @@
 #include "platform/icon_decoder.h"
 
+#include "platform/little_endian.h"
+
 namespace sd::platform {
 
 namespace {
 
-uint32_t U16(std::string_view f, size_t at) {
-    return static_cast<uint8_t>(f[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(f[at + 1])) << 8);
-}
-uint32_t U32(std::string_view f, size_t at) { return U16(f, at) | (U16(f, at + 2) << 16); }
+using detail::U16;
+using detail::U32;
 
 // Rows of BMP data are padded to four bytes.
 size_t RowBytes(long long width, int bits) { return static_cast<size_t>((width * bits + 31) / 32 * 4); }

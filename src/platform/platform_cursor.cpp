@@ -6,6 +6,7 @@
 
 #include "platform/file_guard.h"
 #include "platform/icon_decoder.h"
+#include "platform/little_endian.h"
 #include "platform/platform_impl.h"
 
 namespace sd::platform {
@@ -17,9 +18,8 @@ namespace {
 // (the target cross) with its centre.
 void HotSpot(const std::string& path, std::string_view file, int w, int h, int& hx, int& hy) {
     if (file.size() >= 6 + 16 && file[2] == 2 && file[3] == 0) {  // type 2: cursor
-        const auto byte = [&](size_t i) { return static_cast<unsigned char>(file[i]); };
-        hx = byte(10) | (byte(11) << 8);
-        hy = byte(12) | (byte(13) << 8);
+        hx = static_cast<int>(detail::U16(file, 10));
+        hy = static_cast<int>(detail::U16(file, 12));
         if (hx < w && hy < h) return;
     }
     if (std::filesystem::path(path).filename() == "c1.ico") {

@@ -8,21 +8,16 @@
 #include <fstream>
 
 #include "platform/audio.h"
+#include "byte_writer.h"
 #include "platform_fixture.h"
 
 using namespace sd::platform;
 using namespace sd::platform::detail;
 
-namespace {
+using sd::platform::testing::Put16;
+using sd::platform::testing::Put32;
 
-void Put16(std::string& b, uint32_t v) {
-    b += static_cast<char>(v & 0xFF);
-    b += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& b, uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
+namespace {
 
 // A BMP file head with a header of headerSize bytes claiming w x h pixels of
 // 24 bits, stored plainly (compression 0) or run-length coded (1).

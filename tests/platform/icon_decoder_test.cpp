@@ -11,21 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "byte_writer.h"
 #include "platform/icon_decoder.h"
 
 using sd::platform::DecodeIcon;
 using sd::platform::IconImage;
 
-namespace {
+using sd::platform::testing::Put16;
+using sd::platform::testing::Put32;
 
-void Put16(std::string& b, uint32_t v) {
-    b += static_cast<char>(v & 0xFF);
-    b += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& b, uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
+namespace {
 
 struct Picture {
     int w = 0, h = 0, bits = 32;
