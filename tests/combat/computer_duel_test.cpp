@@ -9,6 +9,7 @@
 #include "data/context.h"
 #include "data/world_file.h"
 #include "combat_world.h"
+#include "shipped_worlds.h"
 
 namespace {
 
@@ -80,12 +81,10 @@ TEST(ComputerDuel, AGameNobodyCanWinEndsAtTheTurnLimit) {
 class ShippedWorldDuels : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        sd::Context ctx;
-        ctx.programDir = SD_SOURCE_DIR "/data";
         for (int16_t n = 0; n < 10; ++n) {
-            const sd::LoadResult loaded = sd::LoadWorld(ctx, n);
-            ASSERT_TRUE(loaded.ok()) << "World" << n;
-            worlds[n] = ctx.World;
+            sd::test::ShippedWorld shipped = sd::test::LoadShippedWorld(n);
+            ASSERT_EQ(shipped.problem, "") << "World" << n;
+            worlds[n] = shipped.world;
         }
     }
     static sd::WorldRecord worlds[10];

@@ -8,8 +8,7 @@
 
 #include "combat/shot_survey.h"
 #include "data/board_geometry.h"
-#include "data/context.h"
-#include "data/world_file.h"
+#include "shipped_worlds.h"
 
 namespace {
 
@@ -63,12 +62,10 @@ WorldShots Survey(const sd::WorldRecord& w) {
 class ShippedWorlds : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        sd::Context ctx;
-        ctx.programDir = SD_SOURCE_DIR "/data";
         for (int16_t n = 0; n < 10; ++n) {
-            const sd::LoadResult loaded = sd::LoadWorld(ctx, n);
-            problems[n] = loaded.ok() ? std::string() : loaded.problems.front();
-            shots[n] = Survey(ctx.World);
+            const sd::test::ShippedWorld shipped = sd::test::LoadShippedWorld(n);
+            problems[n] = shipped.problem;
+            shots[n] = Survey(shipped.world);
         }
     }
     static std::string problems[10];

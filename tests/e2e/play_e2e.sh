@@ -305,6 +305,23 @@ wait_until "mark on the preview of World0 after clicking it" 12 is_pixel $(mark_
 snap world0_chosen
 expect "no mark on World1's preview once World0 is chosen" is_pixel $(mark_of 1) "#000000"
 
+# click_to_select <x> <y> <what> <shot>: a click on cell (x, y) puts the
+# selection frame (colour 2) on it; then a screenshot, kept as <shot>.
+click_to_select() {
+    click $(centre_of "$1" "$2")
+    wait_until "selection frame (colour 2) on $3 ($1, $2)" 12 is_pixel $(top_line_of "$1" "$2") "$SELECTED"
+    sleep 0.2
+    snap "$4"
+}
+# hover_to_name <x> <y> <name> <what> <shot>: the pointer on cell (x, y), and
+# the info panel names what is there; then a screenshot, kept as <shot>.
+hover_to_name() {
+    move $(centre_of "$1" "$2")
+    wait_until "the info panel names $4 under the pointer" 12 has_text $NAME_LINE "$FX/font_r.bmp" "$3"
+    sleep 0.2
+    snap "$5"
+}
+
 # --- Game screen ---------------------------------------------------------------
 # "Spiel starten"
 click 120 557
@@ -331,11 +348,7 @@ expect "the info panel names the unit under the pointer" has_text $NAME_LINE "$F
 expect "the info panel shows the unit's energy" has_text $ENERGY_LINE "$FX/font_g.bmp" "Energie: 100"
 
 # --- Select the blue unit --------------------------------------------------------
-click $(centre_of $BLUE_X $BLUE_Y)
-wait_until "selection frame (colour 2) on cell ($BLUE_X, $BLUE_Y) after clicking the blue unit" 12 \
-    is_pixel $(top_line_of $BLUE_X $BLUE_Y) "$SELECTED"
-sleep 0.2
-snap unit_selected
+click_to_select $BLUE_X $BLUE_Y "the blue unit's cell" unit_selected
 # Range 2 (energy 100 at 50 a cell): cells one and two away are framed, the
 # third is not.
 expect "reach frame (colour 3) on the right neighbour ($MOVE_X, $MOVE_Y)" is_pixel $(top_line_of $MOVE_X $MOVE_Y) "$REACHABLE"
@@ -347,11 +360,7 @@ expect "no reach frame on cell ($((BLUE_X + 3)), $BLUE_Y), three cells away" \
     not_pixel $(top_line_of $((BLUE_X + 3)) $BLUE_Y) "$REACHABLE"
 
 # --- Move it one cell to the right ---------------------------------------------
-click $(centre_of $MOVE_X $MOVE_Y)
-wait_until "selection frame (colour 2) on cell ($MOVE_X, $MOVE_Y) after moving the unit there" 12 \
-    is_pixel $(top_line_of $MOVE_X $MOVE_Y) "$SELECTED"
-sleep 0.2
-snap unit_moved
+click_to_select $MOVE_X $MOVE_Y "the cell the unit moved to" unit_moved
 expect "the blue unit's picture at its new cell ($MOVE_X, $MOVE_Y)" \
     is_same "$(inside_of $MOVE_X $MOVE_Y)" "$(picture_inside_of $UNIT)"
 expect "empty space where the unit was, cell ($BLUE_X, $BLUE_Y)" \
@@ -406,18 +415,11 @@ expect "no selection frame left over from the first game" not_pixel $(top_line_o
 # --- Hover the red ship: its values before the beam ----------------------------
 # With nothing selected the info panel follows the pointer.
 move $(centre_of $GAP_X $GAP_Y)
-move $(centre_of $RED_X $RED_Y)
-wait_until "the info panel names the red ship under the pointer" 12 has_text $NAME_LINE "$FX/font_r.bmp" "$RED_NAME"
-sleep 0.2
-snap red_hovered
+hover_to_name $RED_X $RED_Y "$RED_NAME" "the red ship" red_hovered
 expect "the red ship's shield before the beam" has_text $SHIELD_LINE "$FX/font_g.bmp" "Schild:  60"
 
 # --- The beam unit: select it, switch it to the beam ----------------------------
-click $(centre_of $BEAMER_X $BEAMER_Y)
-wait_until "selection frame (colour 2) on the beam unit's cell ($BEAMER_X, $BEAMER_Y)" 12 \
-    is_pixel $(top_line_of $BEAMER_X $BEAMER_Y) "$SELECTED"
-sleep 0.2
-snap beamer_selected
+click_to_select $BEAMER_X $BEAMER_Y "the beam unit's cell" beamer_selected
 expect "the info panel shows the beam unit's energy" has_text $ENERGY_LINE "$FX/font_g.bmp" "Energie: 100"
 expect "the weapon switch shows the plasma shot, every unit's first weapon" is_same "$WEAPON_AREA" "$PLASMA_WEAPON"
 click $WEAPON_SWITCH
@@ -455,26 +457,16 @@ wait_until "the selection dropped from cell ($BEAMER_X, $BEAMER_Y)" 12 \
     not_pixel $(top_line_of $BEAMER_X $BEAMER_Y) "$SELECTED"
 move $(centre_of $GAP_X $GAP_Y)
 wait_until "the panel shows empty space under the pointer" 12 has_text $NAME_LINE "$FX/font_r.bmp" "Weltall"
-move $(centre_of $RED_X $RED_Y)
-wait_until "the info panel names the red ship again" 12 has_text $NAME_LINE "$FX/font_r.bmp" "$RED_NAME"
-sleep 0.2
-snap red_damaged
+hover_to_name $RED_X $RED_Y "$RED_NAME" "the red ship again" red_damaged
 expect "the red ship's shield after the beam, 60 - 40" has_text $SHIELD_LINE "$FX/font_g.bmp" "Schild:  20"
 expect "the ship's own energy untouched by the beam" has_text $ENERGY_LINE "$FX/font_g.bmp" "Energie: 100"
 expect "the red ship still at cell ($RED_X, $RED_Y)" is_same "$(inside_of $RED_X $RED_Y)" "$(picture_inside_of $RED)"
 move $(centre_of $GAP_X $GAP_Y)
-move $(centre_of $BEAMER_X $BEAMER_Y)
-wait_until "the info panel names the beam unit under the pointer" 12 has_text $NAME_LINE "$FX/font_r.bmp" "$UNIT_NAME"
-sleep 0.2
-snap beamer_spent
+hover_to_name $BEAMER_X $BEAMER_Y "$UNIT_NAME" "the beam unit" beamer_spent
 expect "the beam unit's energy after the beam" has_text $ENERGY_LINE "$FX/font_g.bmp" "Energie: 50"
 
 # --- The plasma unit: select it, aim on the dial --------------------------------
-click $(centre_of $GUNNER_X $GUNNER_Y)
-wait_until "selection frame (colour 2) on the plasma unit's cell ($GUNNER_X, $GUNNER_Y)" 12 \
-    is_pixel $(top_line_of $GUNNER_X $GUNNER_Y) "$SELECTED"
-sleep 0.2
-snap gunner_selected
+click_to_select $GUNNER_X $GUNNER_Y "the plasma unit's cell" gunner_selected
 expect "the plasma unit's charges" has_text $PLASMA_LINE "$FX/font_g.bmp" "Plasma:  3"
 expect "the weapon switch shows the plasma shot for this unit" is_same "$WEAPON_AREA" "$PLASMA_WEAPON"
 # The ship, clicked with the plasma shot chosen: 800 ms later the dial comes

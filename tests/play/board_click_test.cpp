@@ -13,14 +13,8 @@ namespace {
 
 using Vec = std::vector<int>;
 
-class BoardClickTest : public GameTest {
+class BoardClickTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        ASSERT_FALSE(game->IsClosed()) << (messages.shown.empty() ? "" : messages.shown[0].text);
-        Sounds();
-    }
     const GameStateRecord& S() const { return ctx.GameState; }
     bool Selected(int x, int y) const { return S().SelectedX == x && S().SelectedY == y; }
     Thing& ThingAt(int x, int y) { return ctx.World.thing(ctx.World.CellMap(x, y)); }

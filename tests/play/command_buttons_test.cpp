@@ -10,14 +10,8 @@ namespace {
 
 using Vec = std::vector<int>;
 
-class ButtonTest : public GameTest {
+class ButtonTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        ASSERT_FALSE(game->IsClosed());
-        Sounds();
-    }
     bool ShowsOnly(int i, char look) {
         return gfx().PicButtonNormal[i]->visible() == (look == 'n') && gfx().PicButtonOver[i]->visible() == (look == 'o') &&
                gfx().PicButtonClick[i]->visible() == (look == 'c');

@@ -249,4 +249,15 @@ protected:
     void Hover(int x, int y) { BoardHover(g(), CellX(x), CellY(y)); }
 };
 
+// A game started on World0, with the sounds of its start already taken.
+class StartedGameTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        Start();
+        ASSERT_FALSE(game->IsClosed()) << (messages.shown.empty() ? "" : messages.shown[0].text);
+        Sounds();
+    }
+};
+
 }  // namespace sd::test

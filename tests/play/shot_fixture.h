@@ -13,17 +13,11 @@
 
 namespace sd::test {
 
-class ShotTest : public GameTest {
+class ShotTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        ASSERT_FALSE(game->IsClosed());
-        Sounds();
-    }
     void TearDown() override {
         if (plat) plat->setIdleHook(nullptr);
-        GameTest::TearDown();
+        StartedGameTest::TearDown();
     }
 
     // When the dial waits: (optionally) moves the pointer to dial pixel

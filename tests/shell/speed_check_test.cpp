@@ -28,14 +28,20 @@ private:
     uint32_t step_;
 };
 
-using SpeedCheckTest = TitleFixture;
+class SpeedCheckTest : public TitleFixture {
+protected:
+    // The title's picture panel at its measuring size, on a screen not shown.
+    platform::Element& PicBack() {
+        platform::Element& panel = platform->createScreen("speed").addPanel("PicBack");
+        panel.setAutoSize(false);
+        panel.setSize(321, 216);
+        return panel;
+    }
+    const platform::Surface picture{800, 600, platform::Color{10, 20, 30}};
+};
 
 TEST_F(SpeedCheckTest, DelayIsATenthOfTheElapsedTicks) {
-    platform::Screen& screen = platform->createScreen("speed");
-    platform::Element& panel = screen.addPanel("PicBack");
-    panel.setAutoSize(false);
-    panel.setSize(321, 216);
-    const platform::Surface picture(800, 600, platform::Color{10, 20, 30});
+    platform::Element& panel = PicBack();
 
     const struct {
         uint32_t elapsed;
@@ -51,9 +57,7 @@ TEST_F(SpeedCheckTest, DelayIsATenthOfTheElapsedTicks) {
 }
 
 TEST_F(SpeedCheckTest, MeasurementAcrossTheTickWrapGivesTheTrueTime) {
-    platform::Screen& screen = platform->createScreen("speed");
-    platform::Element& panel = screen.addPanel("PicBack");
-    const platform::Surface picture(8, 8);
+    platform::Element& panel = PicBack();
     for (uint32_t base : {0xFFFFFFF0u, 0x7FFFFFF0u}) {
         SteppingClock stepping(157);
         stepping.inner.setTickBase(base);
@@ -65,11 +69,7 @@ TEST_F(SpeedCheckTest, MeasurementAcrossTheTickWrapGivesTheTrueTime) {
 TEST_F(SpeedCheckTest, TheRoundsAreDrawnButNeverPresented) {
     // The title screen is not shown yet: fifteen rounds of drawing into its
     // panel reach no window.
-    platform::Screen& screen = platform->createScreen("speed");
-    platform::Element& panel = screen.addPanel("PicBack");
-    panel.setAutoSize(false);
-    panel.setSize(321, 216);
-    const platform::Surface picture(800, 600, platform::Color{10, 20, 30});
+    platform::Element& panel = PicBack();
     platform->processPendingEvents();
     const uint64_t before = platform->presentCount();
     CheckSpeed(ctx, panel, picture);
