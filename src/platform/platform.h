@@ -140,7 +140,7 @@ public:
     void injectCloseRequest();
     // A key pressed in the window, as the window system reports it (Alt held
     // or not, a first press or the keyboard's repeat).
-    enum class Key { Return, KeypadEnter, LetterA };
+    enum class Key { Return, KeypadEnter, Space, Escape, LetterA };
     void injectKeyDown(Key key, bool alt, bool repeat = false);
     // Called whenever an event loop finds the queue empty (headless runs): a
     // test uses it to answer a modal screen. Under the virtual clock a loop that

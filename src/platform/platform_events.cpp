@@ -369,6 +369,8 @@ void Platform::injectKeyDown(Key key, bool alt, bool repeat) {
     switch (key) {
         case Key::Return: ev.key.keysym = {SDL_SCANCODE_RETURN, SDLK_RETURN, 0, 0}; break;
         case Key::KeypadEnter: ev.key.keysym = {SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, 0, 0}; break;
+        case Key::Space: ev.key.keysym = {SDL_SCANCODE_SPACE, SDLK_SPACE, 0, 0}; break;
+        case Key::Escape: ev.key.keysym = {SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, 0, 0}; break;
         case Key::LetterA: ev.key.keysym = {SDL_SCANCODE_A, SDLK_a, 0, 0}; break;
     }
     if (alt) ev.key.keysym.mod = KMOD_LALT;

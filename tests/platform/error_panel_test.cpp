@@ -1,7 +1,6 @@
 // The error panel in the game's window: wrapping, its place and look, that it
 // holds all input until it is closed, how it closes, and the way the message
 // box falls back to it.
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -38,14 +37,6 @@ Box Find(const Surface& s, uint32_t rgb) {
                 b.bottom = std::max(b.bottom, y);
             }
     return b;
-}
-
-void PushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE) {
-    SDL_Event ev{};
-    ev.type = SDL_KEYDOWN;
-    ev.key.keysym.sym = key;
-    ev.key.keysym.mod = mod;
-    SDL_PushEvent(&ev);
 }
 
 std::string Join(const std::vector<std::string>& lines, const char* sep) {
@@ -163,13 +154,14 @@ TEST_F(ErrorPanel, TakesAllInputUntilClosedAndKeysCloseItAsTheSystemBoxDoes) {
                       platform.injectClick(5, 5);  // outside the panel: nobody gets it
                       platform.injectMouseMove(10, 10);
                   },
-                  [&] { PushKey(SDLK_a); },
-                  [&] { PushKey(SDLK_RETURN, KMOD_LALT); },  // the window's key, not the panel's
-                  [&] { PushKey(SDLK_ESCAPE); }});
+                  [&] { platform.injectKeyDown(Platform::Key::LetterA, false); },
+                  // The window's key, not the panel's (headless, the window stays as it is).
+                  [&] { platform.injectKeyDown(Platform::Key::Return, true); },
+                  [&] { platform.injectKeyDown(Platform::Key::Escape, false); }});
     EXPECT_EQ(clicksBehind, 0);
     EXPECT_EQ(movesBehind, 0);
-    for (SDL_Keycode key : {SDLK_RETURN, SDLK_KP_ENTER, SDLK_SPACE}) {
-        EXPECT_TRUE(Show("zwei", {[&] { PushKey(key); }})) << key;
+    for (Platform::Key key : {Platform::Key::Return, Platform::Key::KeypadEnter, Platform::Key::Space}) {
+        EXPECT_TRUE(Show("zwei", {[&] { platform.injectKeyDown(key, false); }})) << static_cast<int>(key);
     }
     // Afterwards the screen under it has its input back.
     platform.injectClick(5, 5);
