@@ -90,6 +90,15 @@ fmt() { awk '{ printf "%s / %s / %s", $1, $2, $3 }' <<<"$1"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 le() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a != "" && a <= b) }'; }
 
+# judge <what> <limit>: the row for the values in g (the game) and b (the bare
+# window); met when the game's median is at most limit times the bare one's.
+judge() {
+    local gm bm r met
+    gm=$(median "${g[@]}"); bm=$(median "${b[@]}"); r=$(ratio "$gm" "$bm")
+    le "$r" "$2" && met=1 || met=0
+    row "$1" "<= ${2}x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
+}
+
 echo "perf: measuring on $DISPLAY ($RUNS runs per row unless it says otherwise; the game and the bare window take turns)"
 
 # --- start to the first picture ---------------------------------------------
@@ -98,9 +107,7 @@ for _ in $(seq 11); do
     g+=("$(probe start start -- "${GAME[@]}" "${WINDOWED[@]}")")
     b+=("$(probe start start -- "${BARE[@]}")")
 done
-gm=$(median "${g[@]}"); bm=$(median "${b[@]}"); r=$(ratio "$gm" "$bm")
-le "$r" 1.25 && met=1 || met=0
-row "Start -> title screen drawn, ms (11 runs)" "<= 1.25x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
+judge "Start -> title screen drawn, ms (11 runs)" 1.25
 
 # --- CPU while the pointer moves over the board -----------------------------
 g=(); b=()
@@ -108,9 +115,7 @@ for _ in $(seq $((RUNS + 2))); do
     g+=("$(probe cpu cpu "${START_GAME[@]}" -- "${GAME[@]}" "${WINDOWED[@]}")")
     b+=("$(probe cpu cpu -- "${BARE[@]}")")
 done
-gm=$(median "${g[@]}"); bm=$(median "${b[@]}"); r=$(ratio "$gm" "$bm")
-le "$r" 1.5 && met=1 || met=0
-row "CPU ms over 20 s, pointer on the board 50/s ($((RUNS + 2)) runs)" "<= 1.5x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
+judge "CPU ms over 20 s, pointer on the board 50/s ($((RUNS + 2)) runs)" 1.5
 
 # --- click to the first changed pixel ---------------------------------------
 g=(); b=()
@@ -118,9 +123,7 @@ for _ in 1 2 3 4; do  # 4 x 4 clicks each, taking turns
     mapfile -t -O "${#g[@]}" g < <(probe click click "${END_TURN[@]}" --count 4 "${START_GAME[@]}" -- "${GAME[@]}" "${WINDOWED[@]}")
     mapfile -t -O "${#b[@]}" b < <(probe click click "${END_TURN[@]}" --count 4 -- "${BARE[@]}")
 done
-gm=$(median "${g[@]}"); bm=$(median "${b[@]}"); r=$(ratio "$gm" "$bm")
-le "$r" 1.5 && met=1 || met=0
-row "\"Zug beenden\" -> changed pixel, ms (16 clicks)" "<= 1.5x" $met "$(fmt "$(stats "${g[@]}")")" "$(fmt "$(stats "${b[@]}")")" "$r"
+judge "\"Zug beenden\" -> changed pixel, ms (16 clicks)" 1.5
 
 # --- peak memory --------------------------------------------------------------
 gt=(); gg=(); b=()
