@@ -4,6 +4,8 @@
 // in one place.
 #include <cstdint>
 
+#include "base/geometry.h"
+
 namespace sd::layout {
 
 // The logical screen every screen of the game draws on.
@@ -16,15 +18,12 @@ constexpr int kBoardTop = 0;
 
 // The text area of the info panel (panel pixels, both corners included): the
 // name, remark and values of a thing, and the turn message.
-struct PanelRect {
-    int left, top, right, bottom;
-};
-constexpr PanelRect kInfoText{175, 8, 635, 140};
+constexpr Rect kInfoText{175, 8, 635, 140};
 
 // The weapon picture on the info panel and the area that switches it.
 constexpr int kWeaponLeft = 195;
 constexpr int kWeaponTop = 100;
-constexpr PanelRect kWeaponHit{194, 98, 424, 120};
+constexpr Rect kWeaponHit{194, 98, 424, 120};
 
 // The values column of the info panel: one line each, with the black box that
 // is cleared before a value is written again after a shot.

@@ -1,30 +1,33 @@
 #pragma once
-// Games without a screen: the computer's actions carried out on the world by
-// the same rules the game screen plays them with (selecting and waiting left
-// out), and whole games of the computer against itself, or against a player
-// who only ends his turns. The balance command and the tests play these.
+// Games without a screen: the computer's turns applied through the game's
+// rules as the game screen applies them, and whole games of the computer
+// against itself, or against a player who only ends his turns. The balance
+// command and the tests play these.
 #include <cstdint>
 #include <optional>
 #include <random>
 
 #include "combat/computer_player.h"
+#include "combat/game_rules.h"
 #include "data/world_model.h"
 
 namespace sd {
 
-// Carries out one Shoot or Move of player as the board click does: the
-// weapon switched to the one chosen, the shot fired with its costs, damage
-// and destruction, or the unit moved with its energy spent. True when a shot
-// struck an enemy. A refused shot or move changes nothing.
+// Plays one whole turn of the computer for the team on turn in game, up to
+// (not including) the end of the turn. True when its last shot won the game.
+bool PlayComputerTurn(Game& game, ComputerStrength strength, std::mt19937& rng);
+
+// The same on a bare world for player, as the tests of single turns use it:
+// the world is played on in place.
+bool PlayComputerTurnHeadless(WorldRecord& w, int16_t player, ComputerStrength strength, std::mt19937& rng);
+
+// Carries out one decision of the computer for player on a bare world. True
+// when a shot struck an enemy. A refused shot or move changes nothing.
 bool ApplyComputerAction(WorldRecord& w, int16_t player, const ComputerAction& a);
 
-// The end of a turn as "Zug beenden" does it: the other player's turn, one
-// turn more on the counter, and every unit of either team back to 100 energy.
+// The end of a turn as "Zug beenden" does it, on a bare world: the other
+// player's turn, one turn more on the counter, every unit refilled.
 void HandOverTurn(WorldRecord& w, int16_t& currentPlayer, int16_t& turnCounter);
-
-// Plays one whole turn of the computer for player up to (not including) the
-// end of the turn. True when its last shot won the game.
-bool PlayComputerTurnHeadless(WorldRecord& w, int16_t player, ComputerStrength strength, std::mt19937& rng);
 
 // Who plays a side of a duel: the computer at a strength, or (nullopt) a
 // player who only ends his turns.

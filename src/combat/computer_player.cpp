@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/rounding.h"
+#include "combat/movement.h"
 #include "combat/plasma_flight.h"
 #include "data/board_geometry.h"
 
@@ -13,8 +14,8 @@ namespace sd {
 
 namespace {
 
-constexpr int16_t kPlasma = 0;
-constexpr int16_t kBeam = 1;
+constexpr Weapon kPlasma = Weapon::Plasma;
+constexpr Weapon kBeam = Weapon::Beam;
 constexpr int kBeamReach = 2;
 constexpr int kAngles = 360;
 
@@ -22,7 +23,7 @@ constexpr int kAngles = 360;
 struct Shot {
     CellPos unit{-1, -1};
     CellPos target{-1, -1};
-    int16_t weapon = kPlasma;
+    Weapon weapon = kPlasma;
     int16_t angle = 0;
     // How many neighbouring angles strike the same enemy: the middle of the
     // widest window is the safest aim. A beam cannot miss.
@@ -47,11 +48,7 @@ bool IsEnemy(const WorldRecord& w, int16_t player, int x, int y) {
     return owner > 0 && owner != player;
 }
 
-bool OnBoard(const WorldRecord& w, int x, int y) {
-    return x >= 0 && y >= 0 && x < w.Raster_max_x && y < w.Raster_max_y;
-}
-
-Shot MakeShot(const WorldRecord& w, CellPos unit, CellPos target, int16_t weapon, int16_t damage) {
+Shot MakeShot(const WorldRecord& w, CellPos unit, CellPos target, Weapon weapon, int16_t damage) {
     Shot s;
     s.unit = unit;
     s.target = target;
@@ -120,33 +117,13 @@ std::optional<Shot> BestShotOf(const WorldRecord& w, int16_t player, CellPos u) 
     return best;
 }
 
-// The cells unit u can move to: along its row or column, up to its range,
-// onto an empty board cell. It may pass over other things on the way.
-std::vector<CellPos> Reachable(const WorldRecord& w, CellPos u) {
-    std::vector<CellPos> cells;
-    const int16_t n = ThingRange(w, w.CellMap(u.x, u.y));
-    constexpr int kDirections[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    for (const auto& d : kDirections) {
-        for (int i = 1; i <= n; ++i) {
-            const int x = u.x + d[0] * i;
-            const int y = u.y + d[1] * i;
-            if (!OnBoard(w, x, y)) break;
-            if (w.CellMap(x, y) == 0) cells.push_back({static_cast<int16_t>(x), static_cast<int16_t>(y)});
-        }
-    }
-    return cells;
-}
-
 // Moves the thing of from to to in the working world as the game does, and
 // back again when it goes out of scope.
 class TrialMove {
 public:
     TrialMove(WorldRecord& w, CellPos from, CellPos to) : w_(w), from_(from), to_(to), t_(w.CellMap(from.x, from.y)) {
         energie_ = w.thing(t_).Energie;
-        const long cells = std::abs(from.x - to.x) + std::abs(from.y - to.y);
-        w.CellMap.set(to.x, to.y, t_);
-        w.CellMap.set(from.x, from.y, 0);
-        w.thing(t_).Energie = Sat16(long{energie_} - cells * w.EnergiePoints);
+        MoveThing(w, from.x, from.y, to.x, to.y);
     }
     ~TrialMove() {
         w_.CellMap.set(from_.x, from_.y, t_);
@@ -211,6 +188,21 @@ ComputerAction MoveTo(CellPos unit, CellPos target) {
 
 }  // namespace
 
+std::vector<Action> ActionsFor(const ComputerAction& a, const WorldRecord& w, const GameStateRecord& s) {
+    if (a.kind == ComputerActionKind::EndTurn) return {Action::EndOfTurn()};
+    std::vector<Action> actions;
+    // A click on the selected unit would drop it again.
+    if (s.SelectedX != a.unit.x || s.SelectedY != a.unit.y) actions.push_back(Action::SelectUnit(a.unit));
+    if (a.kind == ComputerActionKind::Move) {
+        actions.push_back(Action::MoveTo(a.unit, a.target));
+        actions.push_back(Action::SelectUnit(a.target));
+        return actions;
+    }
+    if (w.thing(w.CellMap(a.unit.x, a.unit.y)).Weapon != a.weapon) actions.push_back(Action::Switch(a.unit, a.weapon));
+    actions.push_back(Action::FireAt(a.unit, a.target, a.angle));
+    return actions;
+}
+
 void ComputerTurnMemory::ShotFired(int16_t t, bool hit, ComputerStrength strength) {
     if ((strength == ComputerStrength::Light || !hit) && !IsResting(t)) resting.push_back(t);
 }
@@ -242,7 +234,7 @@ ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, Comput
     CellPos moveFrom{-1, -1}, moveTo{-1, -1};
     int shortest = 0;
     for (const CellPos& u : units) {
-        for (const CellPos& c : Reachable(work, u)) {
+        for (const CellPos& c : MoveTargets(work, u)) {
             const int length = std::abs(u.x - c.x) + std::abs(u.y - c.y);
             std::optional<Shot> s;
             {
@@ -265,7 +257,7 @@ ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, Comput
     std::optional<Distance> nearest;
     for (const CellPos& u : units) {
         const Distance now = ToNearestEnemy(w, player, u);
-        for (const CellPos& c : Reachable(w, u)) {
+        for (const CellPos& c : MoveTargets(w, u)) {
             const Distance d = ToNearestEnemy(w, player, c);
             const int length = std::abs(u.x - c.x) + std::abs(u.y - c.y);
             if (d < now && (!nearest || d < *nearest || (!(*nearest < d) && length < shortest))) {

@@ -5,15 +5,17 @@
 // -- and the game's own rules: it fires each shot in its head with the same
 // flight the game flies, so what it predicts is what will happen.
 //
-// One call decides one action. The caller carries it out (on the game screen
-// through the player's own clicks, or headless in a duel), tells the turn's
-// memory what came of a shot, and asks again, until the answer is to end the
-// turn.
+// One call decides one move of the computer; ActionsFor turns it into the
+// actions a player would take for it. The caller applies them (on the game
+// screen with the gestures a person would make, or headless in a duel), tells
+// the turn's memory what came of a shot, and asks again, until the answer is
+// to end the turn.
 #include <cstdint>
 #include <functional>
 #include <random>
 #include <vector>
 
+#include "combat/action.h"
 #include "combat/shot_survey.h"
 #include "data/world_model.h"
 
@@ -38,7 +40,7 @@ struct ComputerAction {
     ComputerActionKind kind = ComputerActionKind::EndTurn;
     CellPos unit{-1, -1};    // the unit that acts
     CellPos target{-1, -1};  // Shoot: the enemy to click; Move: the cell to go to
-    int16_t weapon = 0;      // Shoot: 0 plasma, 1 beam
+    Weapon weapon = Weapon::Plasma;
     int16_t angle = 0;       // Shoot with plasma: the dial angle to fire at
     int16_t aimedAngle = 0;  // the angle the search found (the light one misses it by a few degrees)
 };
@@ -73,6 +75,16 @@ using SearchYield = std::function<bool()>;
 ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, ComputerStrength strength,
                                     const ComputerTurnMemory& memory, std::mt19937& rng,
                                     const SearchYield& yield = {});
+
+// The actions that carry out a decision, as a person's clicks would: the unit
+// selected unless it is already, the weapon switched when it is another, then
+// the shot; or the move followed by selecting the unit where it arrived; or
+// the end of the turn.
+std::vector<Action> ActionsFor(const ComputerAction& a, const WorldRecord& w, const GameStateRecord& s);
+
+// A turn of the computer ends long before this many decisions; the bound
+// only guards against a turn that would never end.
+constexpr int kMostActionsPerTurn = 200;
 
 // A plasma shot's misjudgement by the light setting: a few degrees either way.
 constexpr int16_t kLightAimError = 4;

@@ -8,8 +8,6 @@ namespace sd {
 
 namespace {
 
-constexpr int16_t kPlasma = 0;
-constexpr int16_t kBeam = 1;
 constexpr int kBeamReach = 2;  // cells in each direction, diagonals included
 
 // The record of the thing in a cell, or null for empty space (or a cell off
@@ -24,27 +22,29 @@ Thing* ThingIn(WorldRecord& w, int16_t x, int16_t y) {
 
 ShotRefusal CheckShot(const WorldRecord& w, int16_t XSource, int16_t YSource, int16_t XDest, int16_t YDest) {
     const Thing& source = w.thing(w.CellMap(XSource, YSource));
-    if (long{source.Plasma} - 1 < 0 && source.Weapon == kPlasma) return ShotRefusal::NoCharge;
-    if (long{source.Energie} - w.EnergiePoints < 0 && source.Weapon == kBeam) return ShotRefusal::NoEnergy;
+    if (long{source.Plasma} - 1 < 0 && source.Weapon == Weapon::Plasma) return ShotRefusal::NoCharge;
+    if (long{source.Energie} - w.EnergiePoints < 0 && source.Weapon == Weapon::Beam) return ShotRefusal::NoEnergy;
     const bool farAway = std::labs(long{XSource} - XDest) > kBeamReach || std::labs(long{YSource} - YDest) > kBeamReach;
-    if (farAway && source.Weapon == kBeam) return ShotRefusal::OutOfRange;
+    if (farAway && source.Weapon == Weapon::Beam) return ShotRefusal::OutOfRange;
     return ShotRefusal::None;
 }
 
-int16_t RefusalSound(ShotRefusal r) {
+int16_t RefusalSound(Refusal r) {
     switch (r) {
-        case ShotRefusal::NoCharge:
-        case ShotRefusal::NoEnergy:
+        case Refusal::NoCharge:
+        case Refusal::NoEnergy:
             return 14;
-        case ShotRefusal::OutOfRange:
+        case Refusal::OutOfRange:
             return 13;
-        case ShotRefusal::None:
+        case Refusal::CannotMove:
+            return 8;
+        default:
             break;
     }
     return -1;
 }
 
-bool FiresPlasma(const WorldRecord& w, int16_t x, int16_t y) { return w.thing(w.CellMap(x, y)).Weapon == kPlasma; }
+bool FiresPlasma(const WorldRecord& w, int16_t x, int16_t y) { return w.thing(w.CellMap(x, y)).Weapon == Weapon::Plasma; }
 
 void ChargeBeam(WorldRecord& w, int16_t XSource, int16_t YSource) {
     if (Thing* t = ThingIn(w, XSource, YSource)) t->Energie = Sat16(long{t->Energie} - w.EnergiePoints);

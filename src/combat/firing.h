@@ -1,40 +1,26 @@
 #pragma once
-// The rules of the firing command: whether a shot may be fired, what it costs,
+// The pieces of the firing rule: whether a shot may be fired, what it costs,
 // what it does to the thing it strikes, and when that thing is gone. The
-// playback (sounds, beam line, blinking, explosion) calls these in its order:
-//
-//   refused = CheckShot(...); if refused: play RefusalSound(refused), stop.
-//   beam:   ChargeBeam(source); Damage(dest, HitPoints2); damaged cell = dest
-//   plasma: on a hit: ChargePlasmaHit(source); Damage(struck, HitPoints1);
-//           damaged cell = struck; on a miss: damaged cell = dest, no damage
-//   if IsDestroyed(damaged cell): explosion, RemoveThing(damaged cell)
-//   then IsVictory (victory.h).
+// game's rules (game_rules.cpp) put them together in their one order.
 //
 // All arithmetic is 16-bit and saturates at the 16-bit bounds.
 #include <cstdint>
 
+#include "combat/refusal.h"
 #include "data/world_model.h"
 
 namespace sd {
 
-enum class ShotRefusal {
-    None,        // the shot may be fired
-    NoCharge,    // plasma selected and no plasma charge left
-    NoEnergy,    // beam selected and less energy than a beam costs
-    OutOfRange,  // beam selected and the target more than two cells away
-};
+// A shot is refused for NoCharge, NoEnergy or OutOfRange, or may be fired (None).
+using ShotRefusal = Refusal;
 
 // The refusals, tested in the game's order on the thing in (XSource, YSource).
-// The tests look for Weapon 0 (plasma) and Weapon 1 (beam) exactly; a thing
-// with any other Weapon passes all three and fires as a beam, since the firing
+// The tests look for the plasma shot and the beam exactly; a thing with any
+// other Weapon value passes all three and fires as a beam, since the firing
 // command only tells "plasma" from "not plasma".
 ShotRefusal CheckShot(const WorldRecord& w, int16_t XSource, int16_t YSource, int16_t XDest, int16_t YDest);
 
-// The sound that answers a refusal: 14 for a missing charge or energy, 13 for a
-// target out of reach; -1 for None.
-int16_t RefusalSound(ShotRefusal r);
-
-// True when the thing in (x, y) fires the plasma shot (Weapon 0), false for the beam.
+// True when the thing in (x, y) fires the plasma shot, false for the beam.
 bool FiresPlasma(const WorldRecord& w, int16_t x, int16_t y);
 
 // The beam's cost: Energie -= EnergiePoints of the thing in (XSource, YSource).

@@ -31,6 +31,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/geometry.h"
 #include "combat/gravity.h"
 #include "data/world_model.h"
 
@@ -97,11 +98,6 @@ private:
     // The board's pixel extent, both ends included, one bit per position.
     int32_t spanX_ = 0, spanY_ = 0;
     std::vector<uint64_t> visited_;
-};
-
-struct FlightPoint {
-    float x = 0.0f;
-    float y = 0.0f;
 };
 
 // How a whole shot ended. The cell is the struck one after Hit and Obstacle;

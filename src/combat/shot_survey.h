@@ -6,15 +6,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/geometry.h"
 #include "combat/plasma_flight.h"
 #include "data/world_model.h"
 
 namespace sd {
-
-struct CellPos {
-    int16_t x = 0;
-    int16_t y = 0;
-};
 
 // The board cells (the ones a player can select) holding a thing of owner
 // player, column by column.

@@ -5,6 +5,7 @@
 // alike by the pointer, the flying plasma shot and the firing command.
 #include <cstdint>
 
+#include "base/geometry.h"
 #include "data/world_model.h"
 
 namespace sd {
@@ -15,10 +16,6 @@ void GetMouseZelle_Koordinates(const WorldRecord& w, int16_t& X, int16_t& Y);
 
 // Centre pixel of cell (cx, cy): the halving in double precision, rounded to
 // the nearest pixel with ties to even.
-struct PixelPoint {
-    int16_t x = 0;
-    int16_t y = 0;
-};
 PixelPoint CellCentre(const WorldRecord& w, int16_t cx, int16_t cy);
 
 // Top-left pixel of cell (cx, cy) on the board surface.

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/layout.h"
 #include "data/context.h"
 #include "data/data_file_check.h"
 #include "data/data_file_read.h"
@@ -28,10 +29,10 @@ namespace sd {
 namespace {
 
 constexpr const char* kFile = "worlds.dat";
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
-constexpr int kBoardLeft = 15;  // the board surface's left edge on the screen
-constexpr int kBoardTop = 0;
+using layout::kBoardLeft;
+using layout::kBoardTop;
+using layout::kScreenHeight;
+using layout::kScreenWidth;
 constexpr int kLastImage = 27;  // the thing image strip has cells 1 to 27
 constexpr int kRowKeys = 7;     // a world always gives its rows as keys "1" to "7"
 

@@ -38,6 +38,7 @@ void ResetGameState(Context& ctx, const std::tm& now) {
     g.TurnCounter = 1;
     g.GridVisible = false;
     g.GameOver = false;
+    g.Winner = 0;
     g.StartTime = now;
 }
 

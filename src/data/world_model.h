@@ -10,6 +10,10 @@ namespace sd {
 
 struct Context;
 
+// What a unit fires: the values are what the info panel's weapon strip shows
+// in its rows.
+enum class Weapon : int16_t { Plasma = 0, Beam = 1 };
+
 // One thing on the board: a unit, a planet, a sun, an asteroid ...
 struct Thing {
     std::string Text;       // display name (Windows-1252 bytes as in worlds.dat)
@@ -19,7 +23,7 @@ struct Thing {
     int16_t Schild = 0;     // shield; below 1 the thing explodes
     double Grav = 0.0;      // gravity acting on flying shots
     int16_t Besitzer = 0;   // owner: 1 blue, 2 red, 0 / -1 nobody (-1 stops plasma)
-    int16_t Weapon = 0;     // 0 plasma shot, 1 beam
+    sd::Weapon Weapon = sd::Weapon::Plasma;
 };
 
 struct ColorEntry {
@@ -89,7 +93,8 @@ struct GameStateRecord {
     int16_t TurnCounter = 0;
     std::tm StartTime{};
     bool GridVisible = false;
-    bool GameOver = false;
+    bool GameOver = false;  // the game screen is done with this game (won and seen, or left)
+    int16_t Winner = 0;     // the team that destroyed the last enemy unit; 0 while the battle goes on
     int16_t AimAngle = 0;
     int32_t SpeedDelay = 0;
 

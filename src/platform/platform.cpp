@@ -127,6 +127,7 @@ void Platform::closeScreen(Screen& s) {
     if (s.visible_) impl_->layoutDamage.add(s.frameBounds());
     s.closed_ = true;
     s.visible_ = false;
+    std::erase(impl_->modal, &s);
     if (impl_->captureScreen == &s) {
         impl_->captureScreen = nullptr;
         impl_->captureElement = nullptr;

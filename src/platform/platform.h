@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/layout.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -37,8 +38,8 @@ struct DisplayModeInfo {
 
 class Platform {
 public:
-    static constexpr int kCanvasWidth = 800;
-    static constexpr int kCanvasHeight = 600;
+    static constexpr int kCanvasWidth = layout::kScreenWidth;
+    static constexpr int kCanvasHeight = layout::kScreenHeight;
 
     explicit Platform(const PlatformOptions& options = {});
     ~Platform();
@@ -62,6 +63,8 @@ public:
     // Shows s and runs a nested event loop until s is closed or hidden; other
     // screens get no input meanwhile.
     void runModal(Screen& s);
+    // Shows s on top and returns at once; until s is closed, only s gets input.
+    void showModal(Screen& s);
     bool anyScreenVisible() const;
     // Termination: every screen is asked to close (onCloseRequest) and
     // quitRequested() becomes true.

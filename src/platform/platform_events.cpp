@@ -2,6 +2,8 @@
 // and full screen, the window's close command, nested and modal event loops,
 // and waiting without burning CPU.
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/platform_impl.h"
@@ -259,6 +261,39 @@ void Platform::Impl::pushInjected(const Injected& in) {
     if (SDL_PushEvent(&ev) != 1) injected.pop_back();
 }
 
+std::optional<double> Platform::Impl::nextDeadline() const {
+    std::optional<double> next;
+    for (const auto& s : screens) {
+        if (s->closed() || !s->deadline()) continue;
+        if (!next || *s->deadline() < *next) next = s->deadline();
+    }
+    return next;
+}
+
+int Platform::Impl::timeoutUntilDeadline(int timeoutMs) const {
+    const std::optional<double> next = nextDeadline();
+    if (!next) return timeoutMs;
+    const double leftMs = (*next - clock->seconds()) * 1000.0;
+    // Less than half a millisecond left is the deadline itself, reached
+    // through rounding in the seconds' fractions.
+    const int untilDeadline = leftMs < 0.5 ? 0 : std::max(1, static_cast<int>(std::ceil(leftMs - 1e-6)));
+    return timeoutMs < 0 ? untilDeadline : std::min(timeoutMs, untilDeadline);
+}
+
+void Platform::Impl::runDueDeadlines() {
+    // By index: a deadline's handler may open screens of its own.
+    for (size_t i = 0; i < screens.size(); ++i) {
+        Screen& s = *screens[i];
+        if (s.closed() || !s.deadline() || (*s.deadline() - clock->seconds()) * 1000.0 >= 0.5) continue;
+        s.setDeadline(std::nullopt);
+        idleVirtualMs = 0;
+        if (!s.onDeadline) continue;
+        DepthGuard guard(depth);
+        auto handler = s.onDeadline;
+        handler();
+    }
+}
+
 void Platform::processPendingEvents() {
     Impl& m = *impl_;
     m.freeClosedScreens();
@@ -272,7 +307,9 @@ void Platform::processPendingEvents() {
 void Platform::waitEvents(int timeoutMs) {
     Impl& m = *impl_;
     m.freeClosedScreens();
+    m.runDueDeadlines();
     m.present();
+    timeoutMs = m.timeoutUntilDeadline(timeoutMs);
     if (!m.clock->isVirtual() && !m.idleHook) {
         // SDL's wait asks the window system once it has nothing queued and
         // then sleeps in the kernel until an event or the timeout; what came
@@ -284,6 +321,7 @@ void Platform::waitEvents(int timeoutMs) {
             m.dispatch(ev);
             for (; n > 0 && TakeQueued(ev); --n) m.dispatch(ev);
         }
+        m.runDueDeadlines();
         m.present();
         m.freeClosedScreens();
         return;
@@ -315,6 +353,8 @@ void Platform::waitEvents(int timeoutMs) {
         }
     }
     processPendingEvents();
+    m.runDueDeadlines();
+    m.present();
 }
 
 void Platform::runModal(Screen& s) {
@@ -334,6 +374,13 @@ void Platform::runModal(Screen& s) {
         }
     } pop{m.modal, &s};
     while (!s.closed() && s.visible() && !m.quit) waitEvents(-1);
+}
+
+void Platform::showModal(Screen& s) {
+    Impl& m = *impl_;
+    if (s.closed() || !m.isLive(&s)) return;
+    showScreen(s);
+    if (std::find(m.modal.begin(), m.modal.end(), &s) == m.modal.end()) m.modal.push_back(&s);
 }
 
 void Platform::discardPendingClicks() {

@@ -2,6 +2,8 @@
 // The platform's state, shared by its source files (window, compositing,
 // events, cursor, display mode). Includes SDL; internal to src/platform.
 #include <deque>
+#include <functional>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -74,6 +76,13 @@ struct Platform::Impl {
     };
     uint32_t injectEventType = 0;
     std::deque<Injected> injected;
+
+    // The earliest deadline of a screen still open, if any.
+    std::optional<double> nextDeadline() const;
+    // Calls onDeadline of every open screen whose deadline has come.
+    void runDueDeadlines();
+    // The wait's timeout shortened to the next deadline.
+    int timeoutUntilDeadline(int timeoutMs) const;
 
     std::function<void()> idleHook;
     bool inIdleHook = false;

@@ -3,6 +3,7 @@
 // the one 800 x 600 canvas; later elements lie on top of earlier ones.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,14 @@ public:
     // to close; unset means it is simply closed.
     std::function<void()> onCloseRequest;
 
+    // A screen that plays something over time asks to be woken at a moment
+    // of the platform's clock (monotonic seconds): the event loop waits no
+    // longer than that and then calls onDeadline once. Nothing else wakes
+    // the loop, so a screen that waits for nothing costs nothing.
+    void setDeadline(std::optional<double> seconds) { deadline_ = seconds; }
+    std::optional<double> deadline() const { return deadline_; }
+    std::function<void()> onDeadline;
+
 private:
     friend class Platform;
     std::string name_;
@@ -68,6 +77,7 @@ private:
     bool closed_ = false;
     uint64_t changes_ = 0;
     Damage damage_;
+    std::optional<double> deadline_;
 };
 
 }  // namespace sd::platform

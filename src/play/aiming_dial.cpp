@@ -7,6 +7,7 @@
 #include "data/context.h"
 #include "platform/element.h"
 #include "platform/platform.h"
+#include "play/computer_turn.h"
 
 namespace sd {
 
@@ -60,20 +61,30 @@ void WireAimingDial(GameScreen& g) {
     };
     // AngleChosen: the click ends the aiming; the shot takes AimAngle as it is.
     dial.onClick = [gp](int) {
-        if (gp->phase == GamePhase::Aiming) gp->phase = GamePhase::Flying;
+        if (gp->phase != GamePhase::Aiming) return;
+        gp->SetPhase(GamePhase::Flying);
+        gp->Advance();
     };
 }
 
-bool ChooseAngle(GameScreen& g) {
-    platform::Element& dial = *g.gfx.PicAngle;
-    g.phase = GamePhase::Aiming;
-    dial.setVisible(true);
-    g.platform.refresh();
-    if (!g.WaitForPhaseEnd(GamePhase::Aiming)) return false;
-    dial.clear();
-    g.platform.refresh();
-    dial.setVisible(false);
-    return true;
+void ChooseAngle(GameScreen& g) {
+    g.show.Then([&g] {
+        g.SetPhase(GamePhase::Aiming);
+        g.gfx.PicAngle->setVisible(true);
+        g.platform.refresh();
+    });
+    // The computer answers its own aiming dial while the person watches.
+    if (ComputersTurn(g)) {
+        ComputerAims(g);
+    } else {
+        g.show.Until([&g] { return g.phase != GamePhase::Aiming; });
+    }
+    g.show.Then([&g] {
+        platform::Element& dial = *g.gfx.PicAngle;
+        dial.clear();
+        g.platform.refresh();
+        dial.setVisible(false);
+    });
 }
 
 }  // namespace sd

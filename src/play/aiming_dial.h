@@ -21,9 +21,9 @@ void AngleMouseMove(GameScreen& g, double X, double Y);
 // Connects the dial's mouse events; its click ends the aiming phase.
 void WireAimingDial(GameScreen& g);
 
-// The handshake of a plasma shot: shows the dial, waits for its click while the
-// pointer follows the mouse, then clears and hides it. False when the game
-// screen closed meanwhile.
-bool ChooseAngle(GameScreen& g);
+// The handshake of a plasma shot, queued on the show: shows the dial, waits
+// for its click while the pointer follows the mouse (or the computer turns it
+// to its angle), then clears and hides it.
+void ChooseAngle(GameScreen& g);
 
 }  // namespace sd

@@ -4,6 +4,7 @@
 #include "data/board_geometry.h"
 #include "data/context.h"
 #include "play/cursor.h"
+#include "play/perform.h"
 #include "render/board_drawing.h"
 
 namespace sd {
@@ -39,7 +40,7 @@ void BoardHover(GameScreen& g, double x, double y) {
     }
     view.hoverValid = true;
     view.hover = {cx, cy};
-    DrawBoardFrames(ctx, g.gfx.PicBack->canvas(), view);
+    DrawFrames(g, view);
     g.LastHoverX = cx;
     g.LastHoverY = cy;
 }

@@ -6,7 +6,7 @@
 #include "play/computer_turn.h"
 #include "play/cursor.h"
 #include "play/turn_cycle.h"
-#include "play/waiting.h"
+#include "play/perform.h"
 #include "render/board_drawing.h"
 #include "play/exit_screen.h"
 #include "play/sound.h"
@@ -14,6 +14,8 @@
 namespace sd {
 
 namespace {
+
+constexpr uint32_t kPressedMs = 200;
 
 void ShowOnly(platform::Element* shown, platform::Element* hidden1, platform::Element* hidden2) {
     hidden1->setVisible(false);
@@ -57,14 +59,17 @@ void ButtonPress(GameScreen& g, int i) {
     gfx.PicButtonClick[i]->setVisible(true);
     PlaySoundEffect(g.ctx, Sfx::ButtonClick);
     if (i == 0) ToggleGrid(g);
-    if (i == 1) EndTurn(g);
+    if (i == 1) Perform(g, Action::EndOfTurn());
     // The pressed look stays for the pause; other handlers may run meanwhile.
-    if (!g.Wait(200)) return;
-    gfx.PicButtonClick[i]->setVisible(false);
-    gfx.PicButtonNormal[i]->setVisible(true);
-    if (i == 2) LeaveGame(g);
-    // When the turn went to the computer it plays now, with the button back up.
-    if (i == 1) PlayComputerTurn(g);
+    g.buttons.Pause(kPressedMs);
+    g.buttons.Then([&g, i] {
+        g.gfx.PicButtonClick[i]->setVisible(false);
+        g.gfx.PicButtonNormal[i]->setVisible(true);
+        if (i == 2) LeaveGame(g);
+        // When the turn went to the computer it plays now, with the button back up.
+        if (i == 1) PlayComputerTurn(g);
+    });
+    g.Advance();
 }
 
 void ToggleGrid(GameScreen& g) {
@@ -74,32 +79,40 @@ void ToggleGrid(GameScreen& g) {
     view.grid = true;
     view.selectionValid = s.hasSelection();
     view.selection = {s.SelectedX, s.SelectedY};
-    DrawBoardFrames(g.ctx, g.gfx.PicBack->canvas(), view);
+    DrawFrames(g, view);
 }
 
 void LeaveGame(GameScreen& g) {
-    {
-        FrmExit exitScreen(g.ctx);
-        g.exitScreen = &exitScreen;
-        if (exitScreen.Load()) exitScreen.ShowModal();
-        g.exitScreen = nullptr;
+    // The dialog of an earlier question is closed; free it here, outside its own handlers.
+    g.exitScreen = std::make_unique<FrmExit>(g.ctx);
+    // A dialog that cannot be built (its pictures are missing) closes at once:
+    // the game goes on without asking.
+    if (!g.exitScreen->Load()) {
+        g.exitScreen.reset();
+        return;
     }
-    if (g.closed) return;
-    if (g.ctx.GameState.GameOver) g.CloseGameScreen();
+    g.exitScreen->Show([&g] {
+        if (g.closed) return;
+        if (g.ctx.GameState.GameOver) {
+            g.CloseGameScreen();
+            return;
+        }
+        // Back to the game: what was under way goes on. The dialog itself is
+        // freed by the next question or with the game screen.
+        g.Advance();
+    });
 }
 
 void WeaponToggle(GameScreen& g, double x, double y) {
     Context& ctx = g.ctx;
     const GameStateRecord& s = ctx.GameState;
     if (s.SelectedX == -1 || s.SelectedY == -1) return;
-    constexpr layout::PanelRect r = layout::kWeaponHit;
+    constexpr Rect r = layout::kWeaponHit;
     if (!(x >= r.left && x <= r.right && y >= r.top && y <= r.bottom)) return;
 
-    Thing& t = ctx.World.thing(ctx.World.CellMap(s.SelectedX, s.SelectedY));
-    const int16_t w = t.Weapon == 1 ? int16_t{0} : static_cast<int16_t>(t.Weapon + 1);
-    t.Weapon = w;
-    g.gfx.PicClipWeaponSelect.paintCell(w, g.gfx.PicDisplay1->canvas(), layout::kWeaponLeft, layout::kWeaponTop);
-    PlaySoundEffect(ctx, w == 1 ? Sfx::WeaponBeam : Sfx::WeaponPlasma);
+    const Thing& t = ctx.World.thing(ctx.World.CellMap(s.SelectedX, s.SelectedY));
+    const Weapon next = t.Weapon == Weapon::Beam ? Weapon::Plasma : static_cast<Weapon>(static_cast<int16_t>(t.Weapon) + 1);
+    Perform(g, Action::Switch({s.SelectedX, s.SelectedY}, next));
 }
 
 }  // namespace sd

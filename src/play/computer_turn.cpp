@@ -26,112 +26,105 @@ constexpr uint32_t kBetweenActionsMs = 500;
 constexpr int kDialSteps = 10;
 constexpr uint32_t kDialStepMs = 50;
 constexpr uint32_t kDialRestMs = 400;
-// A turn of the computer ends long before this; the bound only guards
-// against a turn that would never end.
-constexpr int kMostActionsPerTurn = 200;
 constexpr int kEndTurnButton = 1;
 
 ComputerStrength StrengthOf(const Context& ctx) {
     return ctx.opponent == Opponent::ComputerLight ? ComputerStrength::Light : ComputerStrength::Strong;
 }
 
-// The pause before the next action; what the search took already counts.
-bool PauseAfter(GameScreen& g, double since) {
-    const double tookMs = g.ctx.clock != nullptr ? (g.ctx.clock->seconds() - since) * 1000.0 : 0.0;
-    const double leftMs = kBetweenActionsMs - tookMs;
-    return g.Wait(leftMs > 0 ? static_cast<uint32_t>(leftMs) : 0u);
-}
-
 double Now(const GameScreen& g) { return g.ctx.clock != nullptr ? g.ctx.clock->seconds() : 0.0; }
 
-// Points at the cell, as the mouse does on its way, pauses, and clicks it.
-bool ClickCell(GameScreen& g, CellPos c) {
-    const PixelPoint p = CellCentre(g.ctx.World, c.x, c.y);
-    BoardHover(g, p.x, p.y);
-    if (!g.Wait(kBetweenActionsMs)) return false;
-    BoardClick(g, 1, 0, p.x, p.y);
-    return !g.closed;
+// Points at the cell, as the mouse does on its way, pauses, and clicks it:
+// the click becomes actions as a person's does.
+void ClickCell(GameScreen& g, CellPos c) {
+    g.show.Then([&g, c] {
+        const PixelPoint p = CellCentre(g.ctx.World, c.x, c.y);
+        BoardHover(g, p.x, p.y);
+    });
+    g.show.Pause(kBetweenActionsMs);
+    g.show.Then([&g, c] {
+        const PixelPoint p = CellCentre(g.ctx.World, c.x, c.y);
+        BoardClick(g, 1, 0, p.x, p.y);
+    });
 }
 
-bool SelectUnit(GameScreen& g, CellPos u) {
-    const GameStateRecord& s = g.ctx.GameState;
-    if (s.SelectedX == u.x && s.SelectedY == u.y) return true;  // a second click would drop it
-    return ClickCell(g, u) && g.Wait(kBetweenActionsMs);
-}
-
-// Switches the selected unit to the weapon with clicks on the weapon picture.
-bool SelectWeapon(GameScreen& g, CellPos u, int16_t weapon) {
-    constexpr layout::PanelRect r = layout::kWeaponHit;
-    for (int click = 0; click < 2; ++click) {
-        if (g.ctx.World.thing(g.ctx.World.CellMap(u.x, u.y)).Weapon == weapon) return true;
-        WeaponToggle(g, (r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0);
-        if (!g.Wait(kBetweenActionsMs)) return false;
+// The gestures of one action: the click on a unit to select it, on the weapon
+// picture to switch it, on a cell to move or fire.
+void Gesture(GameScreen& g, const Action& a) {
+    switch (a.kind) {
+        case ActionKind::Select:
+            ClickCell(g, a.unit);
+            g.show.Pause(kBetweenActionsMs);
+            break;
+        case ActionKind::SwitchWeapon:
+            g.show.Then([&g] {
+                constexpr Rect r = layout::kWeaponHit;
+                WeaponToggle(g, (r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0);
+            });
+            g.show.Pause(kBetweenActionsMs);
+            break;
+        case ActionKind::Move:
+        case ActionKind::Fire:
+            // The click on the target; after a move it selects the unit again.
+            ClickCell(g, a.target);
+            break;
+        case ActionKind::EndTurn:
+            g.show.Then([&g] { ButtonHover(g, kEndTurnButton); });
+            g.show.Pause(kBetweenActionsMs);
+            g.show.Then([&g] { ButtonPress(g, kEndTurnButton); });
+            break;
     }
-    return true;
 }
 
-// One shot; tells the memory whether it struck. False when the screen closed.
-bool Fire(GameScreen& g, ComputerPlayback& playback, const ComputerAction& a, ComputerTurnMemory& memory) {
-    if (!SelectUnit(g, a.unit) || !SelectWeapon(g, a.unit, a.weapon)) return false;
-    WorldRecord& w = g.ctx.World;
-    const int16_t t = w.CellMap(a.unit.x, a.unit.y);
-    const int16_t chargesBefore = w.thing(t).Plasma;
-    playback.angle = a.angle;
-    if (!ClickCell(g, a.target)) return false;
-    // A plasma hit costs a charge and a miss nothing; the beam always strikes.
-    const bool hit = a.weapon != 0 || w.thing(t).Plasma < chargesBefore;
-    memory.ShotFired(t, hit, StrengthOf(g.ctx));
-    return true;
+void Decide(GameScreen& g);
+
+// After a shot: the memory learns whether it struck, and the next decision follows.
+void AfterShot(GameScreen& g, int16_t t) {
+    g.show.Then([&g, t] {
+        const Outcome& o = g.lastOutcome;
+        if (o.action.kind == ActionKind::Fire && !o.refused()) g.computerMemory.ShotFired(t, o.hit, StrengthOf(g.ctx));
+    });
 }
 
-bool EndTheTurn(GameScreen& g) {
-    ButtonHover(g, kEndTurnButton);
-    if (!g.Wait(kBetweenActionsMs)) return false;
-    ButtonPress(g, kEndTurnButton);
-    return !g.closed;
-}
-
-// One turn of the computer, up to and including "Zug beenden". False when
-// the game ended or the screen closed.
-bool PlayOneTurn(GameScreen& g, ComputerPlayback& playback) {
-    Context& ctx = g.ctx;
-    ComputerTurnMemory memory;
-    // The search lets the window repaint (and the person leave) as it goes.
-    const SearchYield yield = [&g] {
-        g.platform.processPendingEvents();
-        return !g.closed && !g.platform.quitRequested() && ComputersTurn(g);
-    };
-    for (int i = 0; i < kMostActionsPerTurn; ++i) {
-        const double searchStart = Now(g);
-        const ComputerAction a =
-            DecideComputerAction(ctx.World, kComputerPlayer, StrengthOf(ctx), memory, ctx.computerRandom, yield);
-        if (g.closed || !ComputersTurn(g) || !PauseAfter(g, searchStart)) return false;
-        switch (a.kind) {
-            case ComputerActionKind::EndTurn:
-                return EndTheTurn(g);
-            case ComputerActionKind::Move:
-                if (!SelectUnit(g, a.unit) || !ClickCell(g, a.target)) return false;
-                break;
-            case ComputerActionKind::Shoot:
-                if (!Fire(g, playback, a, memory)) return false;
-                break;
+// One decision of the computer and its gestures, then the next decision; the
+// turn ends with "Zug beenden", or when the game is over.
+void Decide(GameScreen& g) {
+    if (g.closed) return;
+    if (!ComputersTurn(g)) {
+        g.computerPlaying = false;
+        return;
+    }
+    const double searchStart = Now(g);
+    ComputerAction decision;
+    if (g.computerDecisions < kMostActionsPerTurn) {
+        decision = DecideComputerAction(g.ctx.World, kComputerPlayer, StrengthOf(g.ctx), g.computerMemory,
+                                        g.ctx.computerRandom);
+    }
+    ++g.computerDecisions;
+    // The pause before the next action; what the search took already counts.
+    const double leftMs = kBetweenActionsMs - (Now(g) - searchStart) * 1000.0;
+    g.show.Pause(leftMs > 0 ? static_cast<uint32_t>(leftMs) : 0u);
+    g.computerAngle = decision.angle;
+    const int16_t t = g.ctx.World.CellMap(decision.unit.x, decision.unit.y);
+    for (const Action& a : ActionsFor(decision, g.ctx.World, g.ctx.GameState)) {
+        // The move's own click selects the unit where it arrives.
+        if (a.kind == ActionKind::Select && decision.kind == ComputerActionKind::Move && a.unit == decision.target) {
+            continue;
         }
-        if (!ComputersTurn(g)) return false;  // the shot won the game
+        Gesture(g, a);
     }
-    return EndTheTurn(g);
+    if (decision.kind == ComputerActionKind::Shoot) AfterShot(g, t);
+    if (decision.kind == ComputerActionKind::EndTurn) {
+        // A person who ends his turn again within the button's pause hands
+        // the turn straight back: the computer plays on.
+        g.show.Then([&g] {
+            g.computerPlaying = false;
+            PlayComputerTurn(g);
+        });
+        return;
+    }
+    g.show.Then([&g] { Decide(g); });
 }
-
-// Sets the screen's playback for as long as the computer plays.
-class PlaybackScope {
-public:
-    PlaybackScope(GameScreen& g, ComputerPlayback& p) : g_(g) { g_.computer = &p; }
-    ~PlaybackScope() { g_.computer = nullptr; }
-    PlaybackScope(const PlaybackScope&) = delete;
-    PlaybackScope& operator=(const PlaybackScope&) = delete;
-
-private:
-    GameScreen& g_;
-};
 
 DialPoint OnCircle(int W, int H, double degrees) {
     const double r = 0.4 * std::min(W, H);
@@ -147,14 +140,12 @@ bool ComputersTurn(const GameScreen& g) {
 }
 
 void PlayComputerTurn(GameScreen& g) {
-    if (g.computer != nullptr || g.closed) return;
-    ComputerPlayback playback;
-    PlaybackScope scope(g, playback);
-    // A person who ends his turn again within the button's pause after the
-    // computer's hands the turn straight back: it plays on here.
-    while (ComputersTurn(g) && !g.closed) {
-        if (!PlayOneTurn(g, playback)) return;
-    }
+    if (g.computerPlaying || g.closed || !ComputersTurn(g)) return;
+    g.computerPlaying = true;
+    g.computerMemory = ComputerTurnMemory{};
+    g.computerDecisions = 0;
+    g.show.Then([&g] { Decide(g); });
+    g.Advance();
 }
 
 DialPoint DialPointFor(int W, int H, int16_t angle) {
@@ -167,24 +158,28 @@ DialPoint DialPointFor(int W, int H, int16_t angle) {
     return OnCircle(W, H, angle);
 }
 
-bool ComputerAims(GameScreen& g) {
-    const platform::Element& dial = *g.gfx.PicAngle;
-    const int W = dial.width(), H = dial.height();
-    const int16_t target = g.computer != nullptr ? g.computer->angle : g.ctx.GameState.AimAngle;
-    // From where the pointer stands the short way round to the chosen angle.
-    const double from = g.ctx.GameState.AimAngle;
-    const double turn = std::fmod(target - from + 540.0, 360.0) - 180.0;
-    for (int step = 1; step < kDialSteps; ++step) {
-        const DialPoint p = OnCircle(W, H, from + turn * step / kDialSteps);
-        AngleMouseMove(g, p.x, p.y);
-        if (!g.Wait(kDialStepMs)) return false;
-    }
-    const DialPoint p = DialPointFor(W, H, target);
-    AngleMouseMove(g, p.x, p.y);
-    if (!g.Wait(kDialRestMs)) return false;
-    // The dial's click: the aiming ends, the shot takes AimAngle.
-    if (g.phase == GamePhase::Aiming) g.phase = GamePhase::Flying;
-    return !g.closed;
+void ComputerAims(GameScreen& g) {
+    // From where the pointer stands when the dial appears, the short way round
+    // to the chosen angle.
+    g.show.Then([&g] {
+        const platform::Element& dial = *g.gfx.PicAngle;
+        const int W = dial.width(), H = dial.height();
+        const int16_t target = g.computerAngle;
+        const double from = g.ctx.GameState.AimAngle;
+        const double turn = std::fmod(target - from + 540.0, 360.0) - 180.0;
+        for (int step = 1; step < kDialSteps; ++step) {
+            const DialPoint p = OnCircle(W, H, from + turn * step / kDialSteps);
+            g.show.Then([&g, p] { AngleMouseMove(g, p.x, p.y); });
+            g.show.Pause(kDialStepMs);
+        }
+        const DialPoint p = DialPointFor(W, H, target);
+        g.show.Then([&g, p] { AngleMouseMove(g, p.x, p.y); });
+        g.show.Pause(kDialRestMs);
+        // The dial's click: the aiming ends, the shot takes AimAngle.
+        g.show.Then([&g] {
+            if (g.phase == GamePhase::Aiming) g.SetPhase(GamePhase::Flying);
+        });
+    });
 }
 
 }  // namespace sd

@@ -7,6 +7,8 @@
 // game's own frames, animations and sounds.
 #include <cstdint>
 
+#include "base/geometry.h"
+
 #include "play/game_screen_impl.h"
 
 namespace sd {
@@ -19,30 +21,19 @@ constexpr int16_t kComputerPlayer = 2;
 // through "Verlassen" and closing the window.
 bool ComputersTurn(const GameScreen& g);
 
-// What the playback of a shot needs between the board click that fires and
-// the aiming dial that asks for the angle.
-struct ComputerPlayback {
-    int16_t angle = 0;  // the dial angle of the plasma shot being fired
-};
-
-// Plays the computer's turns for as long as the turn is the computer's, each
-// ending with "Zug beenden". Returns when the person's turn begins, the game
-// is over or the screen has closed. Does nothing when the turn is not the
-// computer's, or when its turn is already being played (one level deep).
+// Starts the computer's turn when the turn is the computer's and it is not
+// playing already: its decisions and gestures are queued on the show, one
+// after the other, up to its "Zug beenden" (or the game's end).
 void PlayComputerTurn(GameScreen& g);
 
-// The aiming dial of the computer's plasma shot: the pointer travels to the
-// chosen angle, rests there a moment, and the aiming ends as the dial's click
-// ends it. False when the screen closed meanwhile.
-bool ComputerAims(GameScreen& g);
+// Queued while the aiming dial waits for the computer's plasma shot: the
+// pointer travels to the chosen angle, rests there a moment, and the aiming
+// ends as the dial's click ends it.
+void ComputerAims(GameScreen& g);
 
 // A point of a W x H dial (its own pixels) at which the dial reads exactly
 // angle (0..359): on a circle around the centre, nudged until the dial's own
 // rounding gives that whole degree.
-struct DialPoint {
-    double x = 0.0;
-    double y = 0.0;
-};
 DialPoint DialPointFor(int W, int H, int16_t angle);
 
 }  // namespace sd

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "play/show_error.h"
 #include "play/sound.h"
-#include "play/waiting.h"
+#include "platform/clock.h"
 #include "render/fx_bitmap.h"
 
 namespace sd {
@@ -20,6 +20,7 @@ struct ButtonLook {
 };
 constexpr ButtonLook kButtons[2] = {{"fx/butt4", 54, 91}, {"fx/butt5", 54, 135}};
 constexpr const char* kLooks[3] = {"_a.bmp", "_b.bmp", "_c.bmp"};
+constexpr double kPressedSeconds = 0.2;
 
 // The dialog is laid out for its background's size; the buttons must fit
 // beside and between each other on it.
@@ -52,6 +53,7 @@ void FrmExit::Close() {
     if (closed_) return;
     closed_ = true;
     platform_.closeScreen(*screen_);
+    if (auto done = std::move(onClosed_)) done();
 }
 
 bool FrmExit::Load() {
@@ -95,11 +97,13 @@ bool FrmExit::Load() {
     return ok;
 }
 
-void FrmExit::ShowModal() {
-    if (closed_) return;
-    platform_.runModal(*screen_);
-    // Hidden without being closed (the platform ended the loop): do not leave it behind.
-    Close();
+void FrmExit::Show(std::function<void()> onClosed) {
+    onClosed_ = std::move(onClosed);
+    if (closed_) {
+        if (auto done = std::move(onClosed_)) done();
+        return;
+    }
+    platform_.showModal(*screen_);
 }
 
 void FrmExit::BackgroundMove() {
@@ -129,11 +133,14 @@ void FrmExit::ButtonClick(int k) {
     } else {
         PlaySoundEffect(ctx_, Sfx::MenuClick);
     }
-    // A click that arrived during the pause may have closed the dialog already.
-    if (!WaitMs(ctx_, 200, [this] { return closed_; })) return;
-    PicBtClick[k]->setVisible(false);
-    PicBtNormal[k]->setVisible(true);
-    Close();
+    // The window's close command during the pause closes the dialog at once;
+    // a closed screen's time never comes.
+    screen_->onDeadline = [this, k] {
+        PicBtClick[k]->setVisible(false);
+        PicBtNormal[k]->setVisible(true);
+        Close();
+    };
+    screen_->setDeadline(ctx_.clock->seconds() + kPressedSeconds);
 }
 
 }  // namespace sd

@@ -2,6 +2,7 @@
 // The exit screen FrmExit: a modal dialog over the game screen that asks
 // whether the running game is to be left. Leaving sets GameState.GameOver.
 #include <array>
+#include <functional>
 
 #include "data/load_result.h"
 
@@ -31,14 +32,16 @@ public:
     // Builds the dialog. A missing bitmap is reported and false is returned:
     // the game then goes on without asking.
     bool Load();
-    // Shows the dialog and returns when it has closed.
-    void ShowModal();
+    // Shows the dialog over everything and returns at once; only the dialog
+    // takes input until it closes, and then onClosed runs (once).
+    void Show(std::function<void()> onClosed);
 
     // The pointer over the dialog's background: both buttons normal.
     void BackgroundMove();
     // The pointer over the normal look of button k.
     void ButtonHover(int k);
     // A click on the hover look of button k: 0 leaves the game, 1 goes back.
+    // The pressed look stays for 0.2 s, then the dialog closes.
     void ButtonClick(int k);
 
     bool closed() const { return closed_; }
@@ -52,6 +55,7 @@ private:
     platform::Platform& platform_;
     platform::Screen* screen_ = nullptr;
     bool closed_ = false;
+    std::function<void()> onClosed_;
     std::array<platform::Element*, 2> PicBtNormal{};
     std::array<platform::Element*, 2> PicBtOver{};
     std::array<platform::Element*, 2> PicBtClick{};

@@ -2,6 +2,8 @@
 // drawing order, wires their mouse events to the handlers, and closes itself.
 #include "play/game_screen.h"
 
+#include <optional>
+
 #include "data/context.h"
 #include "platform/platform.h"
 #include "play/board_click.h"
@@ -10,8 +12,8 @@
 #include "play/computer_turn.h"
 #include "play/cursor.h"
 #include "play/game_screen_impl.h"
+#include "play/exit_screen.h"
 #include "play/turn_cycle.h"
-#include "play/waiting.h"
 #include "play/aiming_dial.h"
 
 namespace sd {
@@ -27,7 +29,10 @@ bool PersonMayPlay(const GameScreen& g) { return g.phase == GamePhase::Idle && !
 template <typename F>
 auto WhenIdle(GameScreen* g, F handler) {
     return [g, handler](auto... args) {
-        if (PersonMayPlay(*g)) handler(args...);
+        if (!PersonMayPlay(*g)) return;
+        handler(args...);
+        // What the handler queued and is due already is shown now.
+        g->Advance();
     };
 }
 
@@ -78,6 +83,14 @@ void CreateElements(GameScreen& g) {
         gfx.PicButtonNormal[i]->onMouseMove = [gp](double, double, int index) {
             if (ButtonTakesInput(*gp, index)) ButtonHover(*gp, index);
         };
+        // A click on a button that shows its normal look (the pointer rested
+        // on it while the look went back) counts as the pointer arriving and
+        // the click: without it the click would be lost until the mouse moved.
+        gfx.PicButtonNormal[i]->onClick = [gp](int index) {
+            if (!ButtonTakesInput(*gp, index)) return;
+            ButtonHover(*gp, index);
+            ButtonPress(*gp, index);
+        };
         // The arrow comes back over a button whatever the game is doing.
         gfx.PicButtonOver[i]->onMouseMove = [gp](double, double, int) { SetMouseCursor(gp->ctx, 1); };
         gfx.PicButtonOver[i]->onClick = [gp](int index) {
@@ -93,28 +106,40 @@ void CreateElements(GameScreen& g) {
     WireAimingDial(*gp);
     KeepDialForTheComputer(gp);
     gfx.PicWin->onClick = [gp](int) {
-        if (gp->phase == GamePhase::Victory) gp->phase = GamePhase::Idle;
+        if (gp->phase != GamePhase::Victory) return;
+        gp->SetPhase(GamePhase::Idle);
+        gp->Advance();
     };
 }
 
+double Seconds(const Context& ctx) { return ctx.clock != nullptr ? ctx.clock->seconds() : 0.0; }
+
 }  // namespace
 
-FrmMain::Impl::Impl(Context& c) : ctx(c), platform(*c.platform) {}
+FrmMain::Impl::Impl(Context& c)
+    : ctx(c),
+      platform(*c.platform),
+      game(c.World, c.GameState),
+      show([&c] { return Seconds(c); }),
+      buttons([&c] { return Seconds(c); }) {}
 
 void FrmMain::Impl::CloseGameScreen() {
     if (closed) return;
     closed = true;
+    show.Clear();
+    buttons.Clear();
     if (screen != nullptr) platform.closeScreen(*screen);
 }
 
-bool FrmMain::Impl::Wait(uint32_t ms) {
-    return WaitMs(ctx, ms, [this] { return closed; });
-}
-
-bool FrmMain::Impl::WaitForPhaseEnd(GamePhase p) {
-    // The computer answers its own aiming dial while the person watches.
-    if (p == GamePhase::Aiming && computer != nullptr && ComputersTurn(*this)) return ComputerAims(*this);
-    return WaitUntil(ctx, [this, p] { return phase != p; }, [this] { return closed; });
+void FrmMain::Impl::Advance() {
+    if (closed) return;
+    // While the exit screen asks, the game holds still where it is.
+    const std::optional<double> shown = exitScreen == nullptr ? show.Advance() : std::nullopt;
+    const std::optional<double> pressed = closed ? std::nullopt : buttons.Advance();
+    if (closed || screen == nullptr) return;
+    std::optional<double> next = shown;
+    if (pressed && (!next || *pressed < *next)) next = pressed;
+    screen->setDeadline(next);
 }
 
 FrmMain::FrmMain(Context& ctx) : impl_(std::make_unique<Impl>(ctx)) {}
@@ -122,10 +147,7 @@ FrmMain::FrmMain(Context& ctx) : impl_(std::make_unique<Impl>(ctx)) {}
 FrmMain::~FrmMain() {
     Impl& g = *impl_;
     // Destroyed while still open (the program ends): take the screen away.
-    if (!g.closed && g.screen != nullptr) {
-        g.closed = true;
-        g.platform.closeScreen(*g.screen);
-    }
+    g.CloseGameScreen();
 }
 
 void FrmMain::Load() {
@@ -136,6 +158,7 @@ void FrmMain::Load() {
     // The window's close command (the program is ending) takes the screen away;
     // a shot or a wait in progress sees it closed and stops.
     g.screen->onCloseRequest = [&g] { g.CloseGameScreen(); };
+    g.screen->onDeadline = [&g] { g.Advance(); };
     CreateElements(g);
     StartGame(g);
 }

@@ -1,9 +1,13 @@
 #pragma once
-// The inside of the game screen: its platform screen, surfaces and strips, and
-// the state that lives exactly as long as one game screen.
+// The inside of the game screen: its platform screen, surfaces and strips, the
+// battle it shows, and the state that lives exactly as long as one game screen.
 #include <cstdint>
+#include <memory>
 
+#include "combat/computer_player.h"
+#include "combat/game_rules.h"
 #include "play/game_screen.h"
+#include "play/show_queue.h"
 #include "render/game_graphics.h"
 #include "render/info_panel.h"
 
@@ -15,7 +19,6 @@ class Screen;
 }  // namespace platform
 
 class FrmExit;
-struct ComputerPlayback;
 
 // What the game screen is doing. Only Idle takes the board, the command
 // buttons and the weapon switch; the others each wait for their own click
@@ -37,7 +40,18 @@ struct FrmMain::Impl {
     GameGraphics gfx;
     InfoPanel info;
 
+    // The battle on ctx.World and ctx.GameState: every change of them during
+    // play goes through it.
+    Game game;
+    // What is still to be shown of the actions played: the steps of a shot,
+    // the computer's gestures. The command buttons' pressed look keeps its own
+    // time, so "Verlassen" answers while a shot flies.
+    ShowQueue show;
+    ShowQueue buttons;
+
     GamePhase phase = GamePhase::Idle;
+    // The one place the phase changes.
+    void SetPhase(GamePhase p) { phase = p; }
     // A shot or the victory panel is running: board, buttons and weapon switch ignore the mouse.
     bool Busy() const { return phase != GamePhase::Idle; }
 
@@ -46,18 +60,23 @@ struct FrmMain::Impl {
     int16_t LastHoverY = 0;
 
     bool closed = false;
-    // The computer's turn while it is being played back (null otherwise).
-    ComputerPlayback* computer = nullptr;
-    // The exit screen while it is open (tests answer it from the idle hook).
-    FrmExit* exitScreen = nullptr;
+    // What the last action did.
+    Outcome lastOutcome;
+
+    // The computer is playing its turn (its steps are in the show), with what
+    // it keeps in mind during the turn and the angle of the shot it fires.
+    bool computerPlaying = false;
+    ComputerTurnMemory computerMemory;
+    int computerDecisions = 0;
+    int16_t computerAngle = 0;
+    // The exit screen while it is open; the show holds still meanwhile.
+    std::unique_ptr<FrmExit> exitScreen;
 
     // Closes the game screen (once); the title screen takes over.
     void CloseGameScreen();
-
-    // The game's timed waits while this screen is open: false when the screen
-    // closed (or the program is ending) meanwhile, and the caller must stop.
-    bool Wait(uint32_t ms);
-    bool WaitForPhaseEnd(GamePhase p);
+    // Plays the steps of both queues that are due and asks the event loop to
+    // come back when the next one is.
+    void Advance();
 };
 
 // The routines of the game screen take it by this name.

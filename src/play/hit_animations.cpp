@@ -20,43 +20,39 @@ constexpr int kExplosionFrames = 16;
 
 }  // namespace
 
-bool DoHit(GameScreen& g, int16_t X, int16_t Y) {
-    platform::Surface& board = g.gfx.PicBack->canvas();
+void DoHit(GameScreen& g, int16_t X, int16_t Y) {
     for (int radius = 0; radius <= 4; ++radius) {
-        board.circle(X, Y, radius, kHitRing);
-        if (!g.Wait(kRingMs)) return false;
+        g.show.Then([&g, X, Y, radius] { g.gfx.PicBack->canvas().circle(X, Y, radius, kHitRing); });
+        g.show.Pause(kRingMs);
     }
     for (int radius = 4; radius >= 0; --radius) {
-        board.circle(X, Y, radius, kBlack);
-        if (!g.Wait(kRingMs)) return false;
+        g.show.Then([&g, X, Y, radius] { g.gfx.PicBack->canvas().circle(X, Y, radius, kBlack); });
+        g.show.Pause(kRingMs);
     }
-    return true;
 }
 
-bool DoBlink(GameScreen& g, int16_t X, int16_t Y) {
-    platform::Surface& board = g.gfx.PicBack->canvas();
+void DoBlink(GameScreen& g, int16_t X, int16_t Y) {
     for (int i = 0; i < 3; ++i) {
-        DrawCellFrame(g.ctx, board, X, Y, TableColor(g.ctx, 4));
-        if (!g.Wait(kBlinkMs)) return false;
-        DrawCellFrame(g.ctx, board, X, Y, kBlack);
-        if (!g.Wait(kBlinkMs)) return false;
+        g.show.Then([&g, X, Y] { DrawCellFrame(g.ctx, g.gfx.PicBack->canvas(), X, Y, TableColor(g.ctx, 4)); });
+        g.show.Pause(kBlinkMs);
+        g.show.Then([&g, X, Y] { DrawCellFrame(g.ctx, g.gfx.PicBack->canvas(), X, Y, kBlack); });
+        g.show.Pause(kBlinkMs);
     }
-    return true;
 }
 
-bool Explosion(GameScreen& g, int16_t XZelle, int16_t YZelle) {
-    platform::Surface& board = g.gfx.PicBack->canvas();
-    DrawCellFrame(g.ctx, board, XZelle, YZelle, kBlack);
-    const PixelPoint corner = CellCorner(g.ctx.World, XZelle, YZelle);
+void Explosion(GameScreen& g, int16_t XZelle, int16_t YZelle) {
+    g.show.Then([&g, XZelle, YZelle] { DrawCellFrame(g.ctx, g.gfx.PicBack->canvas(), XZelle, YZelle, kBlack); });
     for (int i = 0; i < kExplosionFrames; ++i) {
-        // Frames larger than a cell overlap its neighbours: they are not scaled.
-        g.gfx.PicClipExplosion.paintCell(i, board, corner.x, corner.y);
-        g.platform.refresh();
-        if (!g.Wait(kExplosionFrameMs)) return false;
+        g.show.Then([&g, XZelle, YZelle, i] {
+            // Frames larger than a cell overlap its neighbours: they are not scaled.
+            const PixelPoint corner = CellCorner(g.ctx.World, XZelle, YZelle);
+            g.gfx.PicClipExplosion.paintCell(i, g.gfx.PicBack->canvas(), corner.x, corner.y);
+            g.platform.refresh();
+        });
+        g.show.Pause(kExplosionFrameMs);
     }
-    if (!g.Wait(kBangDelayMs)) return false;
-    PlaySoundEffect(g.ctx, Sfx::Explosion);
-    return true;
+    g.show.Pause(kBangDelayMs);
+    g.show.Then([&g] { PlaySoundEffect(g.ctx, Sfx::Explosion); });
 }
 
 }  // namespace sd

@@ -1,13 +1,8 @@
-#include "play/plasma_shot.h"
-
-#include <cmath>
-
 #include "base/rounding.h"
-#include "combat/plasma_flight.h"
 #include "data/context.h"
-#include "platform/platform.h"
-#include "play/aiming_dial.h"
+#include "platform/element.h"
 #include "play/hit_animations.h"
+#include "play/shot_playback.h"
 #include "play/sound.h"
 
 namespace sd {
@@ -26,50 +21,38 @@ uint32_t StepMs(const Context& ctx) {
 
 }  // namespace
 
-bool DoPlasmaShoot(GameScreen& g, int16_t XL1, int16_t YL1, int16_t& xZelleHit, int16_t& yZelleHit, bool& Hit) {
-    Context& ctx = g.ctx;
-    platform::Element& ball = *g.gfx.PicPlasma;
-    Hit = false;
-    if (!ChooseAngle(g)) return false;
-
-    PlasmaFlight flight(ctx.World, ctx.GameState.CurrentPlayer, XL1, YL1, ctx.GameState.AimAngle);
-    g.phase = GamePhase::Flying;
-    ball.setVisible(true);
-    PlaySoundEffect(ctx, Sfx::PlasmaLaunch);
-
-    bool open = true;
-    for (;;) {
-        const FlightEnd end = flight.Step();
-        if (end == FlightEnd::None) {
-            // The ball's corner goes to the position as it is, in game-screen
-            // pixels: it flies a little left of the board's own coordinates,
-            // as the game always drew it.
-            ball.setPosition(flight.x(), flight.y());
-            if (!(open = g.Wait(StepMs(ctx)))) break;
-            continue;
-        }
-        const int16_t px = RoundEven16(flight.x());
-        const int16_t py = RoundEven16(flight.y());
-        if (end == FlightEnd::Obstacle) {
-            ball.setVisible(false);
-            g.phase = GamePhase::Animating;
-            PlaySoundEffect(ctx, Sfx::Strike);
-            open = DoHit(g, px, py) && DoBlink(g, flight.cellX(), flight.cellY());
-        } else if (end == FlightEnd::Hit) {
-            xZelleHit = flight.cellX();
-            yZelleHit = flight.cellY();
-            ball.setVisible(false);
-            Hit = true;
-            g.phase = GamePhase::Animating;
-            PlaySoundEffect(ctx, Sfx::Strike);
-            open = DoHit(g, px, py);
-        }
-        // Stalled, off the board, or circling for ever: a miss without a sound.
-        break;
+void DoPlasmaShoot(GameScreen& g, const Outcome& o) {
+    ShowQueue& show = g.show;
+    show.Then([&g] {
+        g.SetPhase(GamePhase::Flying);
+        g.gfx.PicPlasma->setVisible(true);
+        PlaySoundEffect(g.ctx, Sfx::PlasmaLaunch);
+    });
+    const uint32_t stepMs = StepMs(g.ctx);
+    // Every position but the last is a step the ball flies on. Its corner goes
+    // to the position as it is, in game-screen pixels: it flies a little left
+    // of the board's own coordinates, as the game always drew it.
+    for (size_t i = 0; i + 1 < o.flight.size(); ++i) {
+        show.Then([&g, p = o.flight[i]] { g.gfx.PicPlasma->setPosition(p.x, p.y); });
+        show.Pause(stepMs);
     }
-    if (!g.closed) ball.setVisible(false);
-    g.phase = GamePhase::Animating;
-    return open && !g.closed;
+    if (!o.flight.empty() && (o.flightEnd == FlightEnd::Obstacle || o.flightEnd == FlightEnd::Hit)) {
+        const FlightPoint last = o.flight.back();
+        const int16_t px = RoundEven16(last.x);
+        const int16_t py = RoundEven16(last.y);
+        show.Then([&g] {
+            g.gfx.PicPlasma->setVisible(false);
+            g.SetPhase(GamePhase::Animating);
+            PlaySoundEffect(g.ctx, Sfx::Strike);
+        });
+        DoHit(g, px, py);
+        if (o.flightEnd == FlightEnd::Obstacle) DoBlink(g, o.struck.x, o.struck.y);
+    }
+    // Stalled, off the board, or circling for ever: a miss without a sound.
+    show.Then([&g] {
+        g.gfx.PicPlasma->setVisible(false);
+        g.SetPhase(GamePhase::Animating);
+    });
 }
 
 }  // namespace sd

@@ -1,21 +1,21 @@
-// The firing command: checks, costs, the beam or the plasma shot, damage,
-// destruction and the victory test. The rules come from the rules core; this
-// file plays them back on the game screen with the sounds, pauses and
-// animations of a shot.
+// The firing command on the game screen: the rules decide the shot; this file
+// plays it back with the sounds, pauses and animations of a shot.
 #include "play/shoot.h"
 
 #include <string>
 
 #include "base/layout.h"
 #include "combat/firing.h"
-#include "combat/victory.h"
+#include "combat/game_rules.h"
 #include "data/board_geometry.h"
 #include "data/context.h"
 #include "platform/element.h"
 #include "platform/platform.h"
+#include "play/aiming_dial.h"
 #include "play/cursor.h"
 #include "play/hit_animations.h"
-#include "play/plasma_shot.h"
+#include "play/perform.h"
+#include "play/shot_playback.h"
 #include "play/sound.h"
 #include "play/turn_cycle.h"
 #include "play/victory_panel.h"
@@ -32,85 +32,75 @@ constexpr uint32_t kBeamMs = 1000;
 constexpr uint32_t kBeforeExplosionMs = 1000;
 
 // The beam from the centre of the firing cell to the centre of the target.
-// False when the game screen closed meanwhile.
-bool FireBeam(GameScreen& g, int16_t XSource, int16_t YSource, int16_t XDest, int16_t YDest) {
-    Context& ctx = g.ctx;
-    WorldRecord& w = ctx.World;
-    platform::Surface& board = g.gfx.PicBack->canvas();
-    const PixelPoint from = CellCentre(w, XSource, YSource);
-    const PixelPoint to = CellCentre(w, XDest, YDest);
-
-    board.line(from.x, from.y, to.x, to.y, kBeam, 1, platform::DrawMode::Xor);
-    ChargeBeam(w, XSource, YSource);
-    const Thing& source = w.thing(w.CellMap(XSource, YSource));
-    g.info.WriteValue(g.gfx, *g.gfx.PicDisplay1, layout::kEnergyTop,
-                      "Energie: " + std::to_string(source.Energie) + " ");
-    Damage(w, XDest, YDest, w.HitPoints2);
-    PlaySoundEffect(ctx, Sfx::BeamStrikes);
-    if (!g.Wait(kBeamMs)) return false;
-    board.line(from.x, from.y, to.x, to.y, kBeam, 1, platform::DrawMode::Xor);
-    PlaySoundEffect(ctx, Sfx::Strike);
-    return DoBlink(g, XDest, YDest);
+void FireBeam(GameScreen& g, const Outcome& o) {
+    const CellPos from = o.action.unit;
+    const CellPos to = o.action.target;
+    g.show.Then([&g, from, to, energy = o.energyAfter] {
+        const WorldRecord& w = g.ctx.World;
+        const PixelPoint a = CellCentre(w, from.x, from.y);
+        const PixelPoint b = CellCentre(w, to.x, to.y);
+        g.gfx.PicBack->canvas().line(a.x, a.y, b.x, b.y, kBeam, 1, platform::DrawMode::Xor);
+        g.info.WriteValue(g.gfx, *g.gfx.PicDisplay1, layout::kEnergyTop, "Energie: " + std::to_string(energy) + " ");
+        PlaySoundEffect(g.ctx, Sfx::BeamStrikes);
+    });
+    g.show.Pause(kBeamMs);
+    g.show.Then([&g, from, to] {
+        const WorldRecord& w = g.ctx.World;
+        const PixelPoint a = CellCentre(w, from.x, from.y);
+        const PixelPoint b = CellCentre(w, to.x, to.y);
+        g.gfx.PicBack->canvas().line(a.x, a.y, b.x, b.y, kBeam, 1, platform::DrawMode::Xor);
+        PlaySoundEffect(g.ctx, Sfx::Strike);
+    });
+    DoBlink(g, to.x, to.y);
 }
 
-// The plasma shot; damagedX/Y become the struck cell on a hit. False when the
-// game screen closed meanwhile.
-bool FirePlasma(GameScreen& g, int16_t XSource, int16_t YSource, int16_t& damagedX, int16_t& damagedY) {
-    Context& ctx = g.ctx;
-    WorldRecord& w = ctx.World;
-    const PixelPoint from = CellCentre(w, XSource, YSource);
-    int16_t hitX = 0;
-    int16_t hitY = 0;
-    bool hit = false;
-    if (!DoPlasmaShoot(g, from.x, from.y, hitX, hitY, hit)) return false;
-    // A miss costs nothing and damages nothing.
-    if (!hit) return true;
-    if (!DoBlink(g, hitX, hitY)) return false;
-    ChargePlasmaHit(w, XSource, YSource);
-    const Thing& source = w.thing(w.CellMap(XSource, YSource));
-    g.info.WriteValue(g.gfx, *g.gfx.PicDisplay1, layout::kPlasmaTop,
-                      "Plasma:  " + std::to_string(source.Plasma) + " ");
-    // The ball strikes the first enemy on its path, not necessarily the one clicked.
-    Damage(w, hitX, hitY, w.HitPoints1);
-    damagedX = hitX;
-    damagedY = hitY;
-    return true;
+// A plasma hit blinks on the struck enemy, then the panel shows the charge it cost.
+void FirePlasma(GameScreen& g, const Outcome& o) {
+    DoPlasmaShoot(g, o);
+    if (!o.hit) return;
+    DoBlink(g, o.struck.x, o.struck.y);
+    g.show.Then([&g, plasma = o.plasmaAfter] {
+        g.info.WriteValue(g.gfx, *g.gfx.PicDisplay1, layout::kPlasmaTop, "Plasma:  " + std::to_string(plasma) + " ");
+    });
 }
 
 }  // namespace
 
+void ShowShot(GameScreen& g, const Outcome& o) {
+    if (o.weapon == Weapon::Plasma) {
+        FirePlasma(g, o);
+    } else {
+        FireBeam(g, o);
+    }
+    if (o.destroyed) {
+        g.show.Pause(kBeforeExplosionMs);
+        g.show.Then([&g] { PlaySoundEffect(g.ctx, Sfx::Destroyed); });
+        Explosion(g, o.damaged.x, o.damaged.y);
+        // The rules took the thing off the board already; the picture follows.
+        g.show.Then([&g] { RepaintBoard(g); });
+    }
+    g.show.Then([&g] { g.SetPhase(GamePhase::Idle); });
+    if (o.winner != 0) Winning(g, o.winner);
+}
+
 void Shoot(GameScreen& g, int16_t XSource, int16_t YSource, int16_t XDest, int16_t YDest) {
     Context& ctx = g.ctx;
-    WorldRecord& w = ctx.World;
     SetMouseCursor(ctx, 1);
+    const CellPos unit{XSource, YSource};
+    const CellPos target{XDest, YDest};
 
     // A refusal answers with its sound and changes nothing else.
-    if (const ShotRefusal refused = CheckShot(w, XSource, YSource, XDest, YDest); refused != ShotRefusal::None) {
-        PlaySoundEffect(ctx, refused == ShotRefusal::OutOfRange ? Sfx::OutOfRange : Sfx::NotEnough);
+    if (CheckAction(ctx.World, ctx.GameState, Action::FireAt(unit, target, 0)) != Refusal::None) {
+        Perform(g, Action::FireAt(unit, target, ctx.GameState.AimAngle));
         return;
     }
 
-    g.phase = GamePhase::Animating;
+    g.SetPhase(GamePhase::Animating);
     PlaySoundEffect(ctx, Sfx::ShotBegins);
-    if (!g.Wait(kShotBeginsMs)) return;
-
-    int16_t damagedX = XDest;
-    int16_t damagedY = YDest;
-    const bool open = FiresPlasma(w, XSource, YSource) ? FirePlasma(g, XSource, YSource, damagedX, damagedY)
-                                                       : FireBeam(g, XSource, YSource, XDest, YDest);
-    if (!open) return;
-
-    if (IsDestroyed(w, damagedX, damagedY)) {
-        if (!g.Wait(kBeforeExplosionMs)) return;
-        PlaySoundEffect(ctx, Sfx::Destroyed);
-        if (!Explosion(g, damagedX, damagedY)) return;
-        // The record stays in the table; the thing is simply off the board.
-        RemoveThing(w, damagedX, damagedY);
-        RepaintBoard(g);
-    }
-    g.phase = GamePhase::Idle;
-
-    if (IsVictory(w, ctx.GameState.CurrentPlayer)) Winning(g, ctx.GameState.CurrentPlayer);
+    g.show.Pause(kShotBeginsMs);
+    if (FiresPlasma(ctx.World, XSource, YSource)) ChooseAngle(g);
+    // The shot leaves at the angle the dial shows when it is confirmed.
+    g.show.Then([&g, unit, target] { Perform(g, Action::FireAt(unit, target, g.ctx.GameState.AimAngle)); });
 }
 
 }  // namespace sd

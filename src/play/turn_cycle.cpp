@@ -35,36 +35,8 @@ void StartGame(GameScreen& g) {
     Draw_Buttons(g);
     SetMouseCursor(ctx, 1);
     g.platform.showScreen(*g.screen);
-    g.platform.processPendingEvents();
-    if (g.closed) return;
+    g.platform.refresh();
     RepaintBoard(g);
-}
-
-void EndTurn(GameScreen& g) {
-    Context& ctx = g.ctx;
-    GameStateRecord& s = ctx.GameState;
-
-    s.CurrentPlayer = static_cast<int16_t>(s.CurrentPlayer + 1);
-    if (s.CurrentPlayer == 3) s.CurrentPlayer = 1;
-    s.TurnCounter = Sat16(long{s.TurnCounter} + 1);
-
-    // Both teams are refilled, not only the one whose turn begins.
-    for (Thing& t : ctx.World.Things) {
-        if (t.Besitzer > 0) t.Energie = 100;
-    }
-
-    s.SelectedX = -1;
-    s.SelectedY = -1;
-    RepaintBoard(g);
-    BoardView view;
-    view.grid = true;
-    DrawBoardFrames(ctx, g.gfx.PicBack->canvas(), view);
-
-    platform::Surface& panel = g.info.ClearText(*g.gfx.PicDisplay1);
-    DrawFontText(g.gfx, 195, 20, "Zug " + std::to_string(s.TurnCounter), panel, true, false, false);
-    DrawFontText(g.gfx, 195, 40, "Spieler " + std::to_string(s.CurrentPlayer) + " kann nun mir seinen", panel, false,
-                 false, true);
-    DrawFontText(g.gfx, 195, 55, "Entscheidungen beginnen.", panel, false, false, true);
 }
 
 void RepaintBoard(GameScreen& g) {

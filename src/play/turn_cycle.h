@@ -1,5 +1,5 @@
 #pragma once
-// Game start and the alternation of the two players.
+// Game start and the board repainted.
 #include "play/game_screen_impl.h"
 
 namespace sd {
@@ -8,8 +8,6 @@ namespace sd {
 // shows it and paints the board. A file problem is reported and the game
 // screen closes again.
 void StartGame(GameScreen& g);
-// Hands the turn to the other player, refills energy and writes the turn message.
-void EndTurn(GameScreen& g);
 // Clean background on the board, then every thing on it.
 void RepaintBoard(GameScreen& g);
 

@@ -18,24 +18,26 @@ constexpr std::array<int, 4> kLineTop{5, 30, 50, 70};
 
 }  // namespace
 
-bool Winning(GameScreen& g, int16_t iPlayer) {
-    Context& ctx = g.ctx;
-    GameStateRecord& s = ctx.GameState;
-    const std::tm now = ctx.clock != nullptr ? ctx.clock->localNow() : s.StartTime;
-    const int32_t minutes = BattleMinutes(s.StartTime, now);
-    const std::array<std::string, 4> lines = VictoryLines(iPlayer, minutes, s.TurnCounter);
-
-    platform::Element& panel = *g.gfx.PicWin;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        panel.canvas().drawText(panel.font(), kLineLeft, kLineTop[i], lines[i], panel.textColor());
-    }
-    g.phase = GamePhase::Victory;
-    panel.setVisible(true);
+void Winning(GameScreen& g, int16_t iPlayer) {
+    g.show.Then([&g, iPlayer] {
+        Context& ctx = g.ctx;
+        const GameStateRecord& s = ctx.GameState;
+        const std::tm now = ctx.clock != nullptr ? ctx.clock->localNow() : s.StartTime;
+        const int32_t minutes = BattleMinutes(s.StartTime, now);
+        const std::array<std::string, 4> lines = VictoryLines(iPlayer, minutes, s.TurnCounter);
+        platform::Element& panel = *g.gfx.PicWin;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            panel.canvas().drawText(panel.font(), kLineLeft, kLineTop[i], lines[i], panel.textColor());
+        }
+        g.SetPhase(GamePhase::Victory);
+        panel.setVisible(true);
+    });
     // The panel's click ends the victory phase (WinClicked).
-    if (!g.WaitForPhaseEnd(GamePhase::Victory)) return false;
-    g.phase = GamePhase::Idle;
-    s.GameOver = true;
-    return true;
+    g.show.Until([&g] { return g.phase != GamePhase::Victory; });
+    g.show.Then([&g] {
+        g.SetPhase(GamePhase::Idle);
+        g.ctx.GameState.GameOver = true;
+    });
 }
 
 }  // namespace sd

@@ -9,6 +9,6 @@ namespace sd {
 
 // Writes the four lines for team iPlayer on the panel, shows it, waits for its
 // click and sets GameOver. False when the game screen closed meanwhile.
-bool Winning(GameScreen& g, int16_t iPlayer);
+void Winning(GameScreen& g, int16_t iPlayer);
 
 }  // namespace sd

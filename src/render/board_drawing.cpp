@@ -56,31 +56,16 @@ Color GridColor(const Context& ctx) {
     return ctx.GameState.GridVisible ? TableColor(ctx, 0) : Color{0, 0, 0};
 }
 
-void Zeige_fahrbare_Zellen(const Context& ctx, Surface& board, const int16_t& X1, const int16_t& Y1) {
-    const WorldRecord& w = ctx.World;
-    const Color reach = TableColor(ctx, 3);
-    const int16_t n = ThingRange(w, w.CellMap(X1, Y1));
-
-    auto walk = [&](int stepX, int stepY) {
-        for (int i = 1; i <= n; ++i) {
-            const int x = X1 + stepX * i;
-            const int y = Y1 + stepY * i;
-            if (x < 0 || y < 0 || x > w.Raster_max_x - 1 || y > w.Raster_max_y - 1) continue;
-            if (w.CellMap(x, y) != 0) break;
-            DrawCellFrame(ctx, board, static_cast<int16_t>(x), static_cast<int16_t>(y), reach);
-        }
-    };
-    walk(-1, 0);  // left
-    walk(1, 0);   // right
-    walk(0, -1);  // up
-    walk(0, 1);   // down
+void Zeige_fahrbare_Zellen(const Context& ctx, Surface& board, const std::vector<CellPos>& reach) {
+    const Color color = TableColor(ctx, 3);
+    for (const CellPos& c : reach) DrawCellFrame(ctx, board, c.x, c.y, color);
 }
 
 void DrawBoardFrames(const Context& ctx, Surface& board, const BoardView& v) {
     if (v.grid) DrawGrid(ctx, board, GridColor(ctx));
     if (v.eraseValid) DrawCellFrame(ctx, board, v.erase.x, v.erase.y, GridColor(ctx));
     if (v.selectionValid) {
-        Zeige_fahrbare_Zellen(ctx, board, v.selection.x, v.selection.y);
+        Zeige_fahrbare_Zellen(ctx, board, v.reach);
         DrawCellFrame(ctx, board, v.selection.x, v.selection.y, TableColor(ctx, 2));
     }
     if (v.hoverValid) DrawCellFrame(ctx, board, v.hover.x, v.hover.y, TableColor(ctx, 1));

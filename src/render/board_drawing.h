@@ -2,7 +2,9 @@
 // Drawing the board: things, grid lines and cell frames. Every pixel position
 // comes from the raster of the loaded world; nothing here knows the rules.
 #include <cstdint>
+#include <vector>
 
+#include "base/geometry.h"
 #include "platform/color.h"
 #include "platform/surface.h"
 #include "render/game_graphics.h"
@@ -25,14 +27,9 @@ void DrawCellFrame(const Context& ctx, platform::Surface& surface, int16_t x, in
 // Colour of the grid: colour table entry 0 while the grid is shown, else black.
 platform::Color GridColor(const Context& ctx);
 
-// Frames, in colour table entry 3, the cells the thing in (X1, Y1) can reach:
-// along its row and column, up to its range, stopping at the first occupied cell.
-void Zeige_fahrbare_Zellen(const Context& ctx, platform::Surface& board, const int16_t& X1, const int16_t& Y1);
-
-struct BoardCell {
-    int16_t x = 0;
-    int16_t y = 0;
-};
+// Frames, in colour table entry 3, the cells a unit can reach, as the rules
+// give them.
+void Zeige_fahrbare_Zellen(const Context& ctx, platform::Surface& board, const std::vector<CellPos>& reach);
 
 // What the frames on the board show, as the handlers ask for it. Drawn in this
 // order, so that later frames win on shared edges: the grid (with the frame of
@@ -41,11 +38,12 @@ struct BoardCell {
 struct BoardView {
     bool grid = false;
     bool eraseValid = false;
-    BoardCell erase;       // a frame that goes back to the grid colour
+    CellPos erase;       // a frame that goes back to the grid colour
     bool selectionValid = false;
-    BoardCell selection;   // its reach in colour 3, itself in colour 2
+    CellPos selection;   // its reach in colour 3, itself in colour 2
+    std::vector<CellPos> reach;
     bool hoverValid = false;
-    BoardCell hover;       // the cell under the pointer (or the target), colour 1
+    CellPos hover;       // the cell under the pointer (or the target), colour 1
 };
 void DrawBoardFrames(const Context& ctx, platform::Surface& board, const BoardView& view);
 

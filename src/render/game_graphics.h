@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "base/layout.h"
 #include "platform/element.h"
 #include "platform/image_strip.h"
 #include "platform/surface.h"
@@ -13,8 +14,8 @@ namespace sd {
 
 struct GameGraphics {
     // Size of the game screen's drawing area.
-    int16_t ScreenWidth = 800;
-    int16_t ScreenHeight = 600;
+    int16_t ScreenWidth = layout::kScreenWidth;
+    int16_t ScreenHeight = layout::kScreenHeight;
 
     // Never shown: the board background without any frame or thing on it.
     platform::Surface PicBackTmp;

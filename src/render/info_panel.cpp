@@ -23,7 +23,7 @@ int PortraitCell(int16_t t, bool hover) {
 }
 
 platform::Surface& InfoPanel::ClearText(platform::Element& panel) {
-    constexpr layout::PanelRect r = layout::kInfoText;
+    constexpr Rect r = layout::kInfoText;
     platform::Surface& s = panel.canvas();
     s.fillRect(r.left, r.top, r.right, r.bottom, platform::Color{0, 0, 0});
     Forget();

@@ -23,7 +23,7 @@ ComputerAction Action(ComputerActionKind kind, sd::CellPos unit, sd::CellPos tar
     a.kind = kind;
     a.unit = unit;
     a.target = target;
-    a.weapon = weapon;
+    a.weapon = static_cast<sd::Weapon>(weapon);
     a.angle = angle;
     return a;
 }
@@ -36,13 +36,13 @@ TEST(ComputerDuelRules, ActionsCostAndDamageAsOnTheGameScreen) {
 
     // The beam: the weapon is switched to it, 50 energy, 40 off the shield.
     EXPECT_TRUE(sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Shoot, {2, 3}, {4, 3}, 1)));
-    EXPECT_EQ(b.Weapon, 1);
+    EXPECT_EQ(b.Weapon, sd::Weapon::Beam);
     EXPECT_EQ(b.Energie, 50);
     EXPECT_EQ(c.w.Things[red].Schild, 20);
 
     // A plasma miss (straight up, off the board) costs nothing.
     EXPECT_FALSE(sd::ApplyComputerAction(c.w, 1, Action(ComputerActionKind::Shoot, {2, 3}, {4, 3}, 0, 90)));
-    EXPECT_EQ(b.Weapon, 0);
+    EXPECT_EQ(b.Weapon, sd::Weapon::Plasma);
     EXPECT_EQ(b.Plasma, 3);
     EXPECT_EQ(c.w.Things[red].Schild, 20);
 

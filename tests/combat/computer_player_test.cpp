@@ -50,7 +50,7 @@ TEST_F(ComputerPlayer, ADestroyingShotComesFirstThenTheLowestShield) {
     // The beam's 40 destroys A; plasma's 20 would only bring C down to 5.
     ComputerAction d = Decide();
     ASSERT_EQ(d.kind, ComputerActionKind::Shoot);
-    EXPECT_EQ(d.weapon, 1);
+    EXPECT_EQ(d.weapon, sd::Weapon::Beam);
     EXPECT_EQ(d.target.x, 4);
     EXPECT_EQ(d.target.y, 1);
 
@@ -59,7 +59,7 @@ TEST_F(ComputerPlayer, ADestroyingShotComesFirstThenTheLowestShield) {
     c.w.Things[cc].Schild = 60;
     d = Decide();
     ASSERT_EQ(d.kind, ComputerActionKind::Shoot);
-    EXPECT_EQ(d.weapon, 0);
+    EXPECT_EQ(d.weapon, sd::Weapon::Plasma);
     EXPECT_EQ(d.target.x, 9);
     EXPECT_EQ(d.target.y, 3);
     const sd::FlightOutcome o = Flight(d);
@@ -74,7 +74,7 @@ TEST_F(ComputerPlayer, ADestroyingShotComesFirstThenTheLowestShield) {
     c.w.Things[c.w.CellMap(2, 3)].Energie = 49;
     d = Decide();
     ASSERT_EQ(d.kind, ComputerActionKind::Shoot);
-    EXPECT_EQ(d.weapon, 0);
+    EXPECT_EQ(d.weapon, sd::Weapon::Plasma);
     EXPECT_EQ(d.target.x, 9);
 
     // A sun bends every shot: the angle chosen still strikes what it aimed at.

@@ -24,11 +24,11 @@ protected:
 TEST_F(Firing, RefusalsComeInTheirOrderWithTheirSounds) {
     source().Plasma = 0;
     source().Energie = 0;
-    source().Weapon = 0;
+    source().Weapon = sd::Weapon::Plasma;
     EXPECT_EQ(check(9, 6), ShotRefusal::NoCharge);  // plasma has no reach limit to fail
     source().Plasma = 1;
     EXPECT_EQ(check(9, 6), ShotRefusal::None);
-    source().Weapon = 1;
+    source().Weapon = sd::Weapon::Beam;
     EXPECT_EQ(check(9, 6), ShotRefusal::NoEnergy);  // before the reach
     source().Energie = 50;
     EXPECT_EQ(check(9, 6), ShotRefusal::OutOfRange);
@@ -39,7 +39,7 @@ TEST_F(Firing, RefusalsComeInTheirOrderWithTheirSounds) {
 }
 
 TEST_F(Firing, BeamNeedsItsEnergyAndReachesTwoCells) {
-    source().Weapon = 1;
+    source().Weapon = sd::Weapon::Beam;
     source().Plasma = 0;  // charges do not matter to the beam
     source().Energie = 50;
     EXPECT_EQ(check(4, 4), ShotRefusal::None);  // two cells diagonally
@@ -55,7 +55,7 @@ TEST_F(Firing, BeamNeedsItsEnergyAndReachesTwoCells) {
 }
 
 TEST_F(Firing, OtherWeaponValuesPassEveryTestAndFireTheBeam) {
-    source().Weapon = 2;
+    source().Weapon = static_cast<sd::Weapon>(2);
     source().Plasma = 0;
     source().Energie = 0;
     EXPECT_EQ(check(9, 6), ShotRefusal::None);

@@ -59,7 +59,7 @@ TEST_F(WorldFile, ConvertsEveryKindOfValue) {
     EXPECT_EQ(t.Schild, 0);
     EXPECT_EQ(t.Grav, 0.25);
     EXPECT_EQ(t.Besitzer, -1);
-    EXPECT_EQ(t.Weapon, 0);
+    EXPECT_EQ(t.Weapon, sd::Weapon::Plasma);
     EXPECT_EQ(t.Bemerkung, "eins\rzwei\r");  // the gap ends the remark
     EXPECT_TRUE(w.Things[0].Text.empty());
 }

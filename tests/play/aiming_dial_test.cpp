@@ -2,7 +2,7 @@
 // a plasma shot under the virtual clock.
 #include "play/aiming_dial.h"
 
-#include "play/plasma_shot.h"
+#include "play/shot_playback.h"
 #include "play/shot_fixture.h"
 
 namespace sd::test {
@@ -36,6 +36,14 @@ protected:
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x) n += Dial().canvas().pixel(x, y) != Dial().picture().pixel(x, y);
         return n;
+    }
+    // The dial's handshake and the plasma shot of the unit in (5, 2), whose
+    // centre is board pixel (330, 150), at the angle the dial gives.
+    void AimAndFly() {
+        ChooseAngle(g());
+        g().show.Then([this] { Perform(g(), Action::FireAt({5, 2}, {11, 3}, ctx.GameState.AimAngle)); });
+        g().Advance();
+        Settle();
     }
 };
 
@@ -91,8 +99,13 @@ TEST_F(DialTest, TheShotWaitsForTheClickWhileThePointerFollows) {
             default: break;
         }
     });
-    ASSERT_TRUE(DoPlasmaShoot(g(), 330, 150, hitX, hitY, hit));
+    AimAndFly();
     plat->setIdleHook(nullptr);
+    hit = g().lastOutcome.hit;
+    if (hit) {
+        hitX = g().lastOutcome.struck.x;
+        hitY = g().lastOutcome.struck.y;
+    }
     EXPECT_EQ(anglesSeen, (std::vector<int16_t>{0, 90}));
     EXPECT_EQ(ctx.GameState.AimAngle, 90);
     EXPECT_FALSE(Dial().visible());
@@ -108,10 +121,8 @@ TEST_F(DialTest, TheFlightIsPacedAndTheAngleOutlivesTheGame) {
     ctx.GameState.AimAngle = 90;
     ctx.GameState.SpeedDelay = 3;
     AnswerWaits();
-    int16_t hx = 0, hy = 0;
-    bool hit = false;
     const uint64_t t0 = clock.elapsedMs();
-    ASSERT_TRUE(DoPlasmaShoot(g(), 330, 150, hx, hy, hit));
+    AimAndFly();
     const FlightOutcome o = RunFlight(ctx.World, 1, 330, 150, 90);
     // Every flying step shows a frame for 10 ms plus the measured delay.
     EXPECT_GE(clock.elapsedMs() - t0, static_cast<uint64_t>(o.steps - 1) * 13u);

@@ -1,6 +1,7 @@
 // Selecting, moving and the click decision table, on the test world:
 // blue 14 at (5,2), blue 15 at (7,2), sun 1 (owner 0) at (0,3), red 17 at
 // (11,3), asteroid 2 (owner -1) at (1,4), planet 3 (owner 0) at (3,4).
+#include "combat/movement.h"
 #include "play/game_fixture.h"
 
 #include "data/board_geometry.h"
@@ -129,7 +130,7 @@ TEST_F(BoardClickTest, RangesRoundHalvesToEven) {
     for (const Case c : {Case{25, 0}, Case{75, 8}, Case{100, 8}, Case{125, 8}, Case{150, 11}, Case{-30, 0}}) {
         ctx.World.thing(14).Energie = c.energie;
         RepaintBoard(g());
-        Zeige_fahrbare_Zellen(ctx, board(), 5, 2);
+        Zeige_fahrbare_Zellen(ctx, board(), FramedReach(ctx.World, {5, 2}));
         EXPECT_EQ(ReachFrames(), c.frames) << "Energie " << c.energie;
     }
     ctx.World.EnergiePoints = 0;  // never reaches play; still no division by zero

@@ -34,12 +34,14 @@ TEST_F(ButtonTest, GridButtonTwiceKeepsTheSelectionFrames) {
     Click(5, 2);
     Sounds();
     ButtonPress(g(), 0);
+    Settle();
     EXPECT_TRUE(ctx.GameState.GridVisible);
     EXPECT_EQ(TopEdge(9, 5), Entry(0));
     EXPECT_EQ(TopEdge(5, 2), Entry(2));
     EXPECT_EQ(TopEdge(5, 1), Entry(3));
     EXPECT_TRUE(ShowsOnly(0, 'n'));
     ButtonPress(g(), 0);
+    Settle();
     EXPECT_FALSE(ctx.GameState.GridVisible);
     EXPECT_EQ(TopEdge(9, 5), 0u);
     EXPECT_EQ(TopEdge(5, 2), Entry(2));
@@ -54,6 +56,7 @@ TEST_F(ButtonTest, EndTurnButtonPlaysBeforeTheTurnAndPausesPressed) {
     plat->setIdleHook([&] { pressedSeen = pressedSeen || ShowsOnly(1, 'c'); });
     const uint64_t before = clock.elapsedMs();
     ButtonPress(g(), 1);
+    Settle();
     plat->setIdleHook(nullptr);
     EXPECT_TRUE(pressedSeen);
     EXPECT_GE(clock.elapsedMs() - before, 200u);
@@ -80,13 +83,13 @@ TEST_F(ButtonTest, WeaponToggleBoundsAndSounds) {
     Click(5, 2);
     Sounds();
     WeaponToggle(g(), 194, 98);
-    EXPECT_EQ(ctx.World.thing(14).Weapon, 1);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, sd::Weapon::Beam);
     EXPECT_EQ(panel().pixel(200, 105), gfx().PicClipWeaponSelect.cell(1).pixel(5, 5));
     WeaponToggle(g(), 424, 120);
-    EXPECT_EQ(ctx.World.thing(14).Weapon, 0);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, sd::Weapon::Plasma);
     WeaponToggle(g(), 193.5, 100);
     WeaponToggle(g(), 300, 120.5);
-    EXPECT_EQ(ctx.World.thing(14).Weapon, 0);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, sd::Weapon::Plasma);
     EXPECT_EQ(Sounds(), (Vec{9, 10}));
     // The weapon belongs to the thing: it is shown again when it is selected.
     WeaponToggle(g(), 300, 110);
@@ -115,7 +118,7 @@ TEST_F(ButtonTest, BusyBlocksButtonsAndWeaponButNotTheCursorReactions) {
     plat->injectClick(wx, wy);
     plat->processPendingEvents();
     EXPECT_FALSE(ctx.GameState.GridVisible);
-    EXPECT_EQ(ctx.World.thing(14).Weapon, 0);
+    EXPECT_EQ(ctx.World.thing(14).Weapon, sd::Weapon::Plasma);
     EXPECT_EQ(Sounds(), Vec{});
     EXPECT_EQ(clock.elapsedMs(), before);  // no pause either
 }
@@ -142,6 +145,7 @@ void AnswerExitScreen(platform::Platform& plat, GameScreen& g, int button, bool 
 TEST_F(ButtonTest, LeavingConfirmedShowsTheTitleScreen) {
     AnswerExitScreen(*plat, g(), 0);
     ButtonPress(g(), 2);
+    Settle();
     plat->setIdleHook(nullptr);
     EXPECT_TRUE(ctx.GameState.GameOver);
     EXPECT_EQ(Sounds(), (Vec{1, 1}));  // the button, then the exit screen's first button
@@ -154,6 +158,7 @@ TEST_F(ButtonTest, LeavingCancelledReturnsToTheSameTurn) {
     Sounds();
     AnswerExitScreen(*plat, g(), 1);
     ButtonPress(g(), 2);
+    Settle();
     plat->setIdleHook(nullptr);
     EXPECT_FALSE(ctx.GameState.GameOver);
     EXPECT_EQ(Sounds(), (Vec{1, 0}));
@@ -167,6 +172,7 @@ TEST_F(ButtonTest, ClosingTheWindowDuringTheExitScreenLeavesGameOverAlone) {
     // an answer and the game screen goes without bringing back the title.
     AnswerExitScreen(*plat, g(), 0, true);
     ButtonPress(g(), 2);
+    Settle();
     plat->setIdleHook(nullptr);
     EXPECT_TRUE(plat->quitRequested());
     EXPECT_FALSE(ctx.GameState.GameOver);
@@ -186,6 +192,7 @@ TEST_F(GameTest, AMissingExitPictureIsReportedAtTheStartAndPlayGoesOn) {
     // "Verlassen" says it again and the game goes on where it was.
     ButtonHover(g(), 2);
     ButtonPress(g(), 2);
+    Settle();
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_FALSE(ctx.GameState.GameOver);
     EXPECT_FALSE(game->IsClosed());

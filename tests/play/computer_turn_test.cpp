@@ -83,6 +83,7 @@ TEST_F(ComputerTurnTest, AfterThePersonsTurnTheComputerPlaysItsOwnThroughTheGame
     });
     const uint64_t before = clock.elapsedMs();
     ButtonPress(g(), 1);
+    Settle();
 
     ExpectSameBoard(ctx.World, expected);
     EXPECT_EQ(ctx.GameState.CurrentPlayer, 1);
@@ -113,6 +114,7 @@ TEST_F(ComputerTurnTest, TheLightComputerReplaysFromItsSeed) {
     ctx.computerRandom.seed(42);
     const WorldRecord expected = Predicted();
     ButtonPress(g(), 1);
+    Settle();
     ExpectSameBoard(ctx.World, expected);
     EXPECT_EQ(ctx.GameState.CurrentPlayer, 1);
 }
@@ -139,6 +141,7 @@ TEST_F(ComputerTurnTest, ThePersonsInputIsIgnoredAllThroughTheComputersTurn) {
         }
     });
     ButtonPress(g(), 1);
+    Settle();
     EXPECT_GE(noise, 20);
     ExpectSameBoard(ctx.World, expected);
     EXPECT_FALSE(ctx.GameState.GridVisible);
@@ -174,6 +177,7 @@ TEST_F(ComputerTurnTest, VerlassenWorksInTheMiddleOfTheComputersShot) {
     int step = 0;
     LeaveWhileTheBallFlies(*plat, g(), 1, step);
     ButtonPress(g(), 1);
+    Settle();
     EXPECT_GE(step, 4);
     EXPECT_FALSE(game->IsClosed());
     ExpectSameBoard(ctx.World, expected);
@@ -184,6 +188,7 @@ TEST_F(ComputerTurnTest, VerlassenWorksInTheMiddleOfTheComputersShot) {
     step = 0;
     LeaveWhileTheBallFlies(*plat, g(), 0, step);
     ButtonPress(g(), 1);
+    Settle();
     EXPECT_GE(step, 4);
     EXPECT_TRUE(ctx.GameState.GameOver);
     EXPECT_TRUE(game->IsClosed());
@@ -199,6 +204,7 @@ TEST_F(ComputerTurnTest, ClosingTheWindowWhileTheDialTurnsStopsTheTurn) {
         }
     });
     ButtonPress(g(), 1);
+    Settle();
     EXPECT_TRUE(closed);
     EXPECT_TRUE(game->IsClosed());
     EXPECT_TRUE(plat->quitRequested());
@@ -215,6 +221,7 @@ TEST_F(ComputerTurnTest, TheComputersWinningShotShowsTheVictoryPanelAndEndsTheGa
         ClickAt(*gfx().PicWin, 20, 20);  // the person's click
     });
     ButtonPress(g(), 1);
+    Settle();
     EXPECT_TRUE(panelSeen);
     EXPECT_TRUE(ctx.GameState.GameOver);
     EXPECT_TRUE(game->IsClosed());
@@ -226,6 +233,7 @@ TEST_F(ComputerTurnTest, TheComputerNeverActsOutOfTurn) {
     const WorldRecord before = ctx.World;
     const uint64_t t0 = clock.elapsedMs();
     PlayComputerTurn(g());
+    Settle();
     ExpectSameBoard(ctx.World, before);
     EXPECT_EQ(clock.elapsedMs(), t0);
     EXPECT_EQ(Sounds(), Vec{});
@@ -234,6 +242,7 @@ TEST_F(ComputerTurnTest, TheComputerNeverActsOutOfTurn) {
     Begin(Opponent::Person);
     const WorldRecord start = ctx.World;
     ButtonPress(g(), 1);
+    Settle();
     EXPECT_EQ(ctx.GameState.CurrentPlayer, 2);
     EXPECT_EQ(Sounds(), Vec{1});
     EXPECT_EQ(ctx.World.CellMap(11, 3), start.CellMap(11, 3));

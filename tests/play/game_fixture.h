@@ -24,7 +24,9 @@
 #include "play/cell_picking.h"
 #include "play/cursor.h"
 #include "play/game_screen.h"
+#include "play/exit_screen.h"
 #include "play/game_screen_impl.h"
+#include "play/perform.h"
 #include "play/sound.h"
 
 namespace sd::test {
@@ -244,8 +246,21 @@ protected:
         return out;
     }
 
+    // Lets the game screen play what its handlers queued, as the main loop
+    // would: until nothing is left to show or the screen has closed.
+    void Settle() {
+        while (game != nullptr && !game->IsClosed() &&
+               (!g().show.Empty() || !g().buttons.Empty() || g().exitScreen != nullptr && !g().exitScreen->closed())) {
+            plat->waitEvents(-1);
+        }
+    }
+
     // The board handlers, called as the board's mouse events call them.
-    void Click(int x, int y) { BoardClick(g(), 1, 0, CellX(x), CellY(y)); }
+    void Click(int x, int y) {
+        BoardClick(g(), 1, 0, CellX(x), CellY(y));
+        g().Advance();
+        Settle();
+    }
     void Hover(int x, int y) { BoardHover(g(), CellX(x), CellY(y)); }
 };
 

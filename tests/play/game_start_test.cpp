@@ -5,7 +5,6 @@
 #include "play/command_buttons.h"
 #include "play/turn_cycle.h"
 #include "render/board_drawing.h"
-#include "play/waiting.h"
 
 namespace sd::test {
 namespace {
@@ -153,7 +152,7 @@ TEST_F(TurnTest, EndTurnRefillsEveryPlayersThingsAndWritesTheMessage) {
     ctx.World.thing(3).Energie = 30;  // owner 0 keeps its energy
     ctx.World.thing(15).Plasma = 2;
     EXPECT_EQ(ctx.World.thing(15).Energie, 250);  // the world's value holds for turn 1
-    EndTurn(g());
+    Perform(g(), Action::EndOfTurn());
     EXPECT_EQ(ctx.GameState.CurrentPlayer, 2);
     EXPECT_EQ(ctx.GameState.TurnCounter, 2);
     EXPECT_EQ(ctx.World.thing(14).Energie, 100);
@@ -165,7 +164,7 @@ TEST_F(TurnTest, EndTurnRefillsEveryPlayersThingsAndWritesTheMessage) {
     EXPECT_EQ(ReadCodedText(panel(), 195, 20, 10, kTagRed), "Zug 2");
     EXPECT_EQ(ReadCodedText(panel(), 195, 40, 40, kTagBlue), "Spieler 2 kann nun mir seinen");
     EXPECT_EQ(ReadCodedText(panel(), 195, 55, 40, kTagBlue), "Entscheidungen beginnen.");
-    EndTurn(g());
+    Perform(g(), Action::EndOfTurn());
     EXPECT_EQ(ctx.GameState.CurrentPlayer, 1);
     EXPECT_EQ(ReadCodedText(panel(), 195, 20, 10, kTagRed), "Zug 3");
     EXPECT_EQ(ReadCodedText(panel(), 195, 40, 40, kTagBlue), "Spieler 1 kann nun mir seinen");
@@ -175,21 +174,12 @@ TEST_F(TurnTest, EndTurnWithSelectionAndGridLeavesOnlyTheGrid) {
     Click(5, 2);
     ToggleGrid(g());
     Hover(3, 3);
-    EndTurn(g());
+    Perform(g(), Action::EndOfTurn());
     EXPECT_FALSE(ctx.GameState.hasSelection());
     for (auto [x, y] : {std::pair{5, 2}, std::pair{5, 1}, std::pair{3, 3}, std::pair{0, 0}}) {
         EXPECT_EQ(TopEdge(x, y), Entry(0));
         EXPECT_EQ(LeftEdge(x, y), Entry(0));
     }
-}
-
-TEST_F(TurnTest, ShortPauseWaitsTwoTenthsOnTheClockAndHandlesEvents) {
-    const uint64_t before = clock.elapsedMs();
-    plat->injectMouseMove(15 + CellX(3), CellY(4));
-    ShortPause(ctx);
-    EXPECT_GE(clock.elapsedMs() - before, 200u);
-    EXPECT_LT(clock.elapsedMs() - before, 250u);
-    EXPECT_EQ(g().LastHoverX, 3);  // the pointer move was handled inside the pause
 }
 
 TEST_F(TurnTest, TheEndOfTurnSoundStartsBeforeTheTurnMessage) {
@@ -199,6 +189,7 @@ TEST_F(TurnTest, TheEndOfTurnSoundStartsBeforeTheTurnMessage) {
     };
     ButtonHover(g(), 1);
     ButtonPress(g(), 1);
+    Settle();
     audio.onPlay = nullptr;
     EXPECT_EQ(textWhenTheSoundStarted, "");
     EXPECT_EQ(ReadCodedText(panel(), 195, 20, 6, kTagRed), "Zug 2");

@@ -18,7 +18,7 @@ protected:
     void BeamSetUp(int targetX, int targetY) {
         ctx.World.CellMap.set(11, 3, 0);
         ctx.World.CellMap.set(targetX, targetY, 17);
-        ctx.World.thing(14).Weapon = 1;
+        ctx.World.thing(14).Weapon = sd::Weapon::Beam;
         RepaintBoard(g());
     }
     // Every value a refusal must leave alone.
@@ -49,12 +49,13 @@ TEST_F(ShootTest, RefusalsPlayTheirSoundAndChangeNothing) {
         ctx.World.CellMap.set(11, 3, 0);
         ctx.World.CellMap.set(c.targetX, c.targetY, 17);
         Thing& t = ctx.World.thing(14);
-        t.Weapon = c.weapon;
+        t.Weapon = static_cast<Weapon>(c.weapon);
         t.Plasma = c.plasma;
         t.Energie = c.energie;
         const platform::Surface before = board().clone();
         const Snapshot s = Take();
         Shoot(g(), 5, 2, static_cast<int16_t>(c.targetX), static_cast<int16_t>(c.targetY));
+        Settle();
         EXPECT_EQ(Sounds(), Vec{c.sound}) << c.what;
         const Snapshot after = Take();
         EXPECT_EQ(after.energie, s.energie) << c.what;
@@ -71,6 +72,7 @@ TEST_F(ShootTest, BeamReachesTwoCellsDiagonallyChargesAndDamages) {
     BeamSetUp(7, 4);
     ctx.World.thing(14).Plasma = 0;  // no charge: the beam does not need one
     Shoot(g(), 5, 2, 7, 4);
+    Settle();
     EXPECT_EQ(Sounds(), (Vec{12, 6, 15}));
     EXPECT_EQ(ctx.World.thing(14).Energie, 50);
     EXPECT_EQ(ctx.World.thing(17).Schild, 60);
@@ -90,6 +92,7 @@ TEST_F(ShootTest, TheBeamDrawnTwiceLeavesEveryBoardPixelAsBefore) {
         if (n == 15 && !atEnd) atEnd = board().clone();
     };
     Shoot(g(), 5, 2, 7, 4);
+    Settle();
     audio.onPlay = nullptr;
     ASSERT_TRUE(atStart && whileOn && atEnd);
     // While it is on, the line runs from centre (330, 150) to centre (450, 270).
@@ -104,6 +107,7 @@ TEST_F(ShootTest, ShieldOf40GoesWithOneBeamAnd41SurvivesWith1) {
     BeamSetUp(6, 3);
     ctx.World.thing(17).Schild = 41;
     Shoot(g(), 5, 2, 6, 3);
+    Settle();
     EXPECT_EQ(ctx.World.thing(17).Schild, 1);
     EXPECT_EQ(ctx.World.CellMap(6, 3), 17);
     EXPECT_EQ(Sounds(), (Vec{12, 6, 15}));
@@ -112,6 +116,7 @@ TEST_F(ShootTest, ShieldOf40GoesWithOneBeamAnd41SurvivesWith1) {
     ctx.World.thing(17).Schild = 40;
     ctx.World.CellMap.set(0, 0, 17);  // a second red thing keeps the game going
     Shoot(g(), 5, 2, 6, 3);
+    Settle();
     EXPECT_EQ(Sounds(), (Vec{12, 6, 15, 4, 11}));
     EXPECT_EQ(ctx.World.CellMap(6, 3), 0) << "the cell is emptied";
     EXPECT_EQ(ctx.World.thing(17).Schild, 0) << "the record stays";
@@ -127,7 +132,8 @@ TEST_F(ShootTest, APlasmaShotStrikesTheFirstEnemyOnItsPath) {
     ASSERT_TRUE(angle) << "no angle from (5,2) strikes (7,2)";
     ctx.GameState.AimAngle = *angle;
     AnswerWaits();
-    Shoot(g(), 5, 2, 11, 3);  // the clicked target is 17 at (11,3)
+    Shoot(g(), 5, 2, 11, 3);
+    Settle();  // the clicked target is 17 at (11,3)
     EXPECT_EQ(Sounds(), (Vec{12, 5, 15}));
     EXPECT_EQ(ctx.World.thing(15).Schild, 120 - 20);
     EXPECT_EQ(ctx.World.thing(17).Schild, 100) << "the clicked target is untouched";
@@ -144,6 +150,7 @@ TEST_F(ShootTest, APlasmaMissChargesNothing) {
     ctx.GameState.AimAngle = *angle;
     AnswerWaits();
     Shoot(g(), 5, 2, 11, 3);
+    Settle();
     EXPECT_EQ(Sounds(), (Vec{12, 5}));
     EXPECT_EQ(ctx.World.thing(14).Plasma, 5);
     EXPECT_EQ(ctx.World.thing(17).Schild, 100);
@@ -201,6 +208,7 @@ TEST_F(ShootTest, TheVictoryLinesAreWrittenOnThePanel) {
         plat->injectClick(gfx().PicWin->left() + 20, gfx().PicWin->top() + 20);
     });
     Shoot(g(), 5, 2, 6, 3);
+    Settle();
     ASSERT_EQ(rows.size(), 4u);
     for (uint32_t r : rows) EXPECT_GT(r, 20u);
     EXPECT_TRUE(ctx.GameState.GameOver);
@@ -208,20 +216,23 @@ TEST_F(ShootTest, TheVictoryLinesAreWrittenOnThePanel) {
 
 TEST_F(ShootTest, AnimationsTakeTheirTime) {
     uint64_t t0 = clock.elapsedMs();
-    ASSERT_TRUE(DoHit(g(), 100, 100));
+    DoHit(g(), 100, 100);
+    Settle();
     EXPECT_EQ(clock.elapsedMs() - t0, 500u);
     // The last rings are black and stay: radius 4 to the right of the centre.
     EXPECT_EQ(board().pixel(104, 100), 0u);
     EXPECT_EQ(board().pixel(100, 100), 0u) << "radius 0 is the centre pixel";
 
     t0 = clock.elapsedMs();
-    ASSERT_TRUE(DoBlink(g(), 5, 2));
+    DoBlink(g(), 5, 2);
+    Settle();
     EXPECT_EQ(clock.elapsedMs() - t0, 1200u);
     EXPECT_EQ(TopEdge(5, 2), 0u) << "the blink ends black";
 
     t0 = clock.elapsedMs();
     Sounds();
-    ASSERT_TRUE(Explosion(g(), 5, 2));
+    Explosion(g(), 5, 2);
+    Settle();
     EXPECT_EQ(clock.elapsedMs() - t0, 16u * 150u + 80u);
     EXPECT_EQ(Sounds(), Vec{11});
     // The last frame stays at the cell's corner, at its own size.
@@ -240,6 +251,7 @@ TEST_F(ShootTest, ClosingTheWindowDuringAShotEndsItCleanly) {
     });
     const uint64_t t0 = clock.elapsedMs();
     Shoot(g(), 5, 2, 6, 3);
+    Settle();
     EXPECT_TRUE(game->IsClosed());
     EXPECT_TRUE(plat->quitRequested());
     EXPECT_LT(clock.elapsedMs() - t0, 800u) << "the shot stops at the close";

@@ -88,8 +88,8 @@ TEST_F(InfoPanelTest, AnyOtherTextInTheAreaMakesTheSameCellDrawAgain) {
 
     // The turn message, then the same unit selected again: its values, not "Zug 2".
     Click(5, 2);
-    EndTurn(g());
-    EndTurn(g());
+    Perform(g(), Action::EndOfTurn());
+    Perform(g(), Action::EndOfTurn());
     EXPECT_EQ(Line(20, kTagRed, 195), "Zug 3");
     Click(5, 2);
     EXPECT_EQ(Line(20, kTagRed, 195), "Blauer Jaeger");
