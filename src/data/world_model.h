@@ -94,9 +94,9 @@ struct GameStateRecord {
     std::tm StartTime{};
     bool GridVisible = false;
     bool GameOver = false;  // the game screen is done with this game (won and seen, or left)
-    int16_t Winner = 0;     // the team that destroyed the last enemy unit; 0 while the battle goes on
     int16_t AimAngle = 0;
     int32_t SpeedDelay = 0;
+    int16_t Winner = 0;  // the team that destroyed the last enemy unit; 0 while the battle goes on
 
     bool hasSelection() const { return SelectedX > -1 && SelectedY > -1; }
 };

@@ -133,9 +133,21 @@ void FrmMain::Impl::CloseGameScreen() {
 
 void FrmMain::Impl::Advance() {
     if (closed) return;
-    // While the exit screen asks, the game holds still where it is.
-    const std::optional<double> shown = exitScreen == nullptr ? show.Advance() : std::nullopt;
-    const std::optional<double> pressed = closed ? std::nullopt : buttons.Advance();
+    // A step of one queue may add to the other: the outer call goes round again.
+    if (advancing) {
+        advanceAgain = true;
+        return;
+    }
+    advancing = true;
+    std::optional<double> shown, pressed;
+    do {
+        advanceAgain = false;
+        // While the exit screen asks, the game holds still where it is.
+        const bool asking = exitScreen != nullptr && !exitScreen->closed();
+        shown = asking ? std::nullopt : show.Advance();
+        pressed = closed ? std::nullopt : buttons.Advance();
+    } while (advanceAgain && !closed);
+    advancing = false;
     if (closed || screen == nullptr) return;
     std::optional<double> next = shown;
     if (pressed && (!next || *pressed < *next)) next = pressed;

@@ -77,6 +77,8 @@ struct FrmMain::Impl {
     // Plays the steps of both queues that are due and asks the event loop to
     // come back when the next one is.
     void Advance();
+    bool advancing = false;
+    bool advanceAgain = false;
 };
 
 // The routines of the game screen take it by this name.

@@ -63,6 +63,7 @@ TEST_F(ExitScreenTest, HoverAndBackground) {
 TEST_F(ExitScreenTest, FirstButtonSetsGameOverSecondDoesNot) {
     exitScreen->ButtonHover(1);
     exitScreen->ButtonClick(1);
+    while (!exitScreen->closed()) plat->waitEvents(-1);  // the pressed look's pause
     EXPECT_FALSE(ctx.GameState.GameOver);
     EXPECT_TRUE(exitScreen->closed());
     EXPECT_GE(clock.elapsedMs(), 200u);

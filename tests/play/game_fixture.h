@@ -249,6 +249,7 @@ protected:
     // Lets the game screen play what its handlers queued, as the main loop
     // would: until nothing is left to show or the screen has closed.
     void Settle() {
+        if (game != nullptr) g().Advance();
         while (game != nullptr && !game->IsClosed() &&
                (!g().show.Empty() || !g().buttons.Empty() || g().exitScreen != nullptr && !g().exitScreen->closed())) {
             plat->waitEvents(-1);

@@ -43,6 +43,8 @@ TEST_F(TitleRunTest, ChooseWorldPlayLeaveAndQuit) {
     // "Verlassen": button 2 at (16, 97) of the info panel, whose top is 430.
     Move(16 + 40, 430 + 97 + 15);
     Click(16 + 40, 430 + 97 + 15);
+    // The main loop plays the button's pause and the dialog's answer.
+    for (int i = 0; i < 1000 && !t.game()->IsClosed(); ++i) platform->waitEvents(-1);
     platform->setIdleHook(nullptr);
     EXPECT_EQ(answered, 2);
 
