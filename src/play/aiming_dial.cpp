@@ -67,15 +67,16 @@ void WireAimingDial(GameScreen& g) {
     };
 }
 
-void ChooseAngle(GameScreen& g) {
+void ChooseAngle(GameScreen& g, std::optional<int16_t> preset) {
     g.show.Then([&g] {
         g.SetPhase(GamePhase::Aiming);
         g.gfx.PicAngle->setVisible(true);
         g.platform.refresh();
     });
-    // The computer answers its own aiming dial while the person watches.
-    if (ComputersTurn(g)) {
-        ComputerAims(g);
+    // A shot that comes decided (the computer's) turns the dial itself while
+    // the person watches.
+    if (preset) {
+        ComputerAims(g, *preset);
     } else {
         g.show.Until([&g] { return g.phase != GamePhase::Aiming; });
     }

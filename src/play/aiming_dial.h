@@ -3,6 +3,7 @@
 // its direction, the pointer line follows the mouse and the degrees show
 // beside it; a click confirms the last angle shown.
 #include <cstdint>
+#include <optional>
 
 #include "play/game_screen_impl.h"
 
@@ -24,6 +25,6 @@ void WireAimingDial(GameScreen& g);
 // The handshake of a plasma shot, queued on the show: shows the dial, waits
 // for its click while the pointer follows the mouse (or the computer turns it
 // to its angle), then clears and hides it.
-void ChooseAngle(GameScreen& g);
+void ChooseAngle(GameScreen& g, std::optional<int16_t> preset = std::nullopt);
 
 }  // namespace sd

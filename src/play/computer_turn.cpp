@@ -104,7 +104,7 @@ void Decide(GameScreen& g) {
     // The pause before the next action; what the search took already counts.
     const double leftMs = kBetweenActionsMs - (Now(g) - searchStart) * 1000.0;
     g.show.Pause(leftMs > 0 ? static_cast<uint32_t>(leftMs) : 0u);
-    g.computerAngle = decision.angle;
+    if (decision.kind == ComputerActionKind::Shoot) g.presetAngle = decision.angle;
     const int16_t t = g.ctx.World.CellMap(decision.unit.x, decision.unit.y);
     for (const Action& a : ActionsFor(decision, g.ctx.World, g.ctx.GameState)) {
         // The move's own click selects the unit where it arrives.
@@ -158,13 +158,12 @@ DialPoint DialPointFor(int W, int H, int16_t angle) {
     return OnCircle(W, H, angle);
 }
 
-void ComputerAims(GameScreen& g) {
+void ComputerAims(GameScreen& g, int16_t target) {
     // From where the pointer stands when the dial appears, the short way round
     // to the chosen angle.
-    g.show.Then([&g] {
+    g.show.Then([&g, target] {
         const platform::Element& dial = *g.gfx.PicAngle;
         const int W = dial.width(), H = dial.height();
-        const int16_t target = g.computerAngle;
         const double from = g.ctx.GameState.AimAngle;
         const double turn = std::fmod(target - from + 540.0, 360.0) - 180.0;
         for (int step = 1; step < kDialSteps; ++step) {

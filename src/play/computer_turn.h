@@ -29,7 +29,7 @@ void PlayComputerTurn(GameScreen& g);
 // Queued while the aiming dial waits for the computer's plasma shot: the
 // pointer travels to the chosen angle, rests there a moment, and the aiming
 // ends as the dial's click ends it.
-void ComputerAims(GameScreen& g);
+void ComputerAims(GameScreen& g, int16_t target);
 
 // A point of a W x H dial (its own pixels) at which the dial reads exactly
 // angle (0..359): on a circle around the centre, nudged until the dial's own

@@ -13,6 +13,8 @@
 #include "play/cursor.h"
 #include "play/game_screen_impl.h"
 #include "play/exit_screen.h"
+#include "play/perform.h"
+#include "play/shoot.h"
 #include "play/turn_cycle.h"
 #include "play/aiming_dial.h"
 
@@ -174,6 +176,22 @@ void FrmMain::Load() {
     CreateElements(g);
     StartGame(g);
 }
+
+void FrmMain::Play(const Action& a) {
+    Impl& g = *impl_;
+    if (g.closed) return;
+    g.show.Then([&g, a] {
+        if (a.kind != ActionKind::Fire) {
+            Perform(g, a);
+            return;
+        }
+        g.presetAngle = a.angle;
+        Shoot(g, a.unit.x, a.unit.y, a.target.x, a.target.y);
+    });
+    g.Advance();
+}
+
+const std::vector<Action>& FrmMain::Played() const { return impl_->game.played(); }
 
 bool FrmMain::IsClosed() const { return impl_->closed; }
 

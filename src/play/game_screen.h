@@ -2,6 +2,9 @@
 // The game screen FrmMain: board, info panel, command buttons, and (later) the
 // aiming dial and the victory panel.
 #include <memory>
+#include <vector>
+
+#include "combat/action.h"
 
 namespace sd {
 struct Context;
@@ -19,6 +22,13 @@ public:
     // True once the game screen has closed itself (game over, leaving, file error).
     // The owner then destroys it at a safe point (not inside one of its handlers).
     bool IsClosed() const;
+
+    // Plays an action as the game screen shows it: the same rules and the same
+    // pictures, sounds and pauses as a click, a shot's dial turning to the
+    // action's angle by itself. Queued behind what is still being shown.
+    void Play(const Action& a);
+    // Every action applied to this game so far.
+    const std::vector<Action>& Played() const;
 
     struct Impl;
     Impl& impl();  // for tests of the game screen

@@ -3,6 +3,7 @@
 // battle it shows, and the state that lives exactly as long as one game screen.
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "combat/computer_player.h"
 #include "combat/game_rules.h"
@@ -68,7 +69,10 @@ struct FrmMain::Impl {
     bool computerPlaying = false;
     ComputerTurnMemory computerMemory;
     int computerDecisions = 0;
-    int16_t computerAngle = 0;
+    // The angle a shot is fired at when it comes decided (the computer's, a
+    // replayed one): the dial's pointer travels there instead of waiting for
+    // the person's click. Taken by the aiming that uses it.
+    std::optional<int16_t> presetAngle;
     // The exit screen while it is open; the show holds still meanwhile.
     std::unique_ptr<FrmExit> exitScreen;
 

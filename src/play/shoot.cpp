@@ -2,7 +2,9 @@
 // plays it back with the sounds, pauses and animations of a shot.
 #include "play/shoot.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "base/layout.h"
 #include "combat/firing.h"
@@ -88,19 +90,28 @@ void Shoot(GameScreen& g, int16_t XSource, int16_t YSource, int16_t XDest, int16
     SetMouseCursor(ctx, 1);
     const CellPos unit{XSource, YSource};
     const CellPos target{XDest, YDest};
+    // A decided angle belongs to this shot only, whatever becomes of it.
+    const std::optional<int16_t> preset = std::exchange(g.presetAngle, std::nullopt);
+
+    // Only the plasma shot takes an angle; a refused shot or a beam keeps
+    // the one it came with, or none.
+    const int16_t noAngle = preset.value_or(0);
 
     // A refusal answers with its sound and changes nothing else.
-    if (CheckAction(ctx.World, ctx.GameState, Action::FireAt(unit, target, 0)) != Refusal::None) {
-        Perform(g, Action::FireAt(unit, target, ctx.GameState.AimAngle));
+    if (CheckAction(ctx.World, ctx.GameState, Action::FireAt(unit, target, noAngle)) != Refusal::None) {
+        Perform(g, Action::FireAt(unit, target, noAngle));
         return;
     }
 
     g.SetPhase(GamePhase::Animating);
     PlaySoundEffect(ctx, Sfx::ShotBegins);
     g.show.Pause(kShotBeginsMs);
-    if (FiresPlasma(ctx.World, XSource, YSource)) ChooseAngle(g);
-    // The shot leaves at the angle the dial shows when it is confirmed.
-    g.show.Then([&g, unit, target] { Perform(g, Action::FireAt(unit, target, g.ctx.GameState.AimAngle)); });
+    const bool plasma = FiresPlasma(ctx.World, XSource, YSource);
+    if (plasma) ChooseAngle(g, preset);
+    // The plasma shot leaves at the angle the dial shows when it is confirmed.
+    g.show.Then([&g, unit, target, plasma, noAngle] {
+        Perform(g, Action::FireAt(unit, target, plasma ? g.ctx.GameState.AimAngle : noAngle));
+    });
 }
 
 }  // namespace sd
