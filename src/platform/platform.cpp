@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/display_loss.h"
 #include "platform/exit_signals.h"
 #include "platform/platform_impl.h"
 
@@ -48,6 +49,8 @@ Platform::Platform(const PlatformOptions& options) : impl_(std::make_unique<Impl
         if (m.window) SDL_DestroyWindow(m.window);
         throw std::runtime_error("Cannot open the game window: " + why);
     }
+    // A display that goes away ends the game at once (display_loss.h).
+    if (!headless) detail::WatchDisplayLoss(m.window);
 
     m.clock = options.clock;
     if (!m.clock) {

@@ -12,7 +12,7 @@
 namespace {
 
 // Row 4 of World0: blue unit 1 at column 1, an obstacle (2) at column 4, red
-// unit 3 at column 7; World1 puts a thing beyond the cell map.
+// unit 3 at column 7; World1 puts a thing beyond the cell map; World9 is empty.
 const char* const kWorlds =
     "[Global]\nRaster_x=0\nRaster_y=0\nRaster_width=60\nRaster_height=60\nRaster_max_x=12\nRaster_max_y=7\n"
     "[Thing_Type]\nThing_counter=3\n"
@@ -20,7 +20,8 @@ const char* const kWorlds =
     "2_Text=Fels\n2_Grav=-1\n2_Besitzer=-1\n"
     "3_Text=Rot\n3_Grav=-1\n3_Besitzer=2\n"
     "[World0]\nName=Test\n4=0 1 0 0 2 0 0 3 0 0 0 0\n"
-    "[World1]\nName=Kaputt\n4=0 0 0 0 0 0 0 0 0 0 0 0 0 1\n";
+    "[World1]\nName=Kaputt\n4=0 0 0 0 0 0 0 0 0 0 0 0 0 1\n"
+    "[World9]\nName=Leer\n";
 
 class TrajectoryTool : public ::testing::Test {
 protected:
@@ -106,8 +107,47 @@ TEST_F(TrajectoryTool, OtherWorldFilesAndTheGamesOwnRefusal) {
     EXPECT_EQ(lines().size(), 360u);
 
     EXPECT_EQ(run({"--worlds", dir + "/andere.dat", "--world", "1", "--scan", "--player", "1"}), 2);
-    // The loader's words, its sharp s as UTF-8 for the terminal.
-    EXPECT_EQ(err.str(), "worlds.dat, [World1] 4 = \"1\": in Spalte 13: au\xC3\x9F" "erhalb des Spielfelds (Spalten 0 bis 11)\n");
+    // The loader's words about the file given, its sharp s as UTF-8 for the terminal.
+    EXPECT_EQ(err.str(), dir + "/andere.dat, [World1] 4 = \"1\": in Spalte 13: au\xC3\x9F" "erhalb des Spielfelds (Spalten 0 bis 11)\n");
+
+    // A file that cannot be read is named as given, not as the tool reached it.
+    for (const std::string& given : {std::string("/dev/zero"), dir + "/fehlt.dat"}) {
+        EXPECT_EQ(run({"--worlds", given, "--duel", "0"}), 2);
+        EXPECT_NE(err.str().find("\"" + given + "\": "), std::string::npos) << err.str();
+    }
+}
+
+TEST_F(TrajectoryTool, RefusesWorldsThatAreNotInTheFileAndPlayersThatDoNotExist) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--world", "2", "--scan", "--player", "1"},
+                                                                  {"--duel", "32767"},
+                                                                  {"--duel", "-1"}}) {
+        EXPECT_EQ(run(args), 2) << args[1];
+        EXPECT_NE(err.str().find("/worlds.dat: no [World" + args[1] + "] in it (its worlds: 0, 1, 9)"),
+                  std::string::npos)
+            << err.str();
+        EXPECT_EQ(out.str(), "");
+    }
+    for (const std::string player : {"0", "3", "9", "-1"}) {
+        EXPECT_EQ(run({"--world", "0", "--scan", "--player", player}), 2) << player;
+        EXPECT_EQ(err.str().rfind("--player " + player + ": the players are 1 (blue) and 2 (red)\n", 0), 0u)
+            << err.str();
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+TEST_F(TrajectoryTool, RefusesMalformedSectionHeadersTheGameWouldReadOtherwise) {
+    const std::string file = dir + "/worlds.dat";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"[World3]junk", "text after the closing ']'"},
+        {"[World3", "no closing ']'"},
+        {"[World03]", "a world's section is World and a number from 0 to 32767"},
+        {"[World40000]", "a world's section is World and a number from 0 to 32767"},
+    };
+    for (const auto& [header, why] : cases) {
+        std::ofstream(file, std::ios::binary) << kWorlds << "; a world more\r\n  " << header << " \r\n1=0 1\r\n";
+        EXPECT_EQ(run({"--world", "0", "--scan", "--player", "1"}), 2) << header;
+        EXPECT_EQ(err.str(), file + ", line 28: \"" + header + "\": " + why + "\n");
+    }
 }
 
 TEST_F(TrajectoryTool, DuelPlaysTheStrongComputerOnBothSides) {

@@ -1,8 +1,12 @@
 // The error panel in the game's window: wrapping, its place and look, that it
-// holds all input until it is closed, how it closes, and the way the message
-// box falls back to it.
+// holds all input until it is closed, how it closes, the way the message
+// box falls back to it, and that the system box's process goes with the game.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <functional>
 #include <string>
 #include <utility>
@@ -210,4 +214,44 @@ TEST(SdlMessageBoxFallback, TheWindowPanelGetsTheMessageOnlyWhenTheSystemBoxFail
     // The system box reads UTF-8, the panel the game's own Windows-1252.
     EXPECT_EQ(seen, (std::vector<std::string>{"system Error: M\xC3\xA4use", "panel Error: M\xE4use",
                                               "system Error: zwei"}));
+}
+
+TEST(SdlMessageBoxProcess, TheBoxProcessDiesWithTheGameEvenWhenTheGameIsKilled) {
+    int ready[2], boxAlive[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(boxAlive), 0);
+    const pid_t game = fork();
+    ASSERT_GE(game, 0);
+    if (game == 0) {
+        close(ready[0]);
+        close(boxAlive[0]);
+        SdlMessageBox box(false);
+        box.setSystemBox([&](const std::string&, const std::string&, SDL_Window*) {
+            // As SDL does on X: the box drawn by a child, the game waiting for it.
+            const pid_t child = fork();
+            if (child == 0) {
+                for (;;) pause();
+            }
+            close(boxAlive[1]);
+            [[maybe_unused]] const ssize_t n = write(ready[1], &child, sizeof child);
+            for (;;) pause();
+            return 0;
+        });
+        box.showError("Error", "kaputt");
+        _exit(0);
+    }
+    close(ready[1]);
+    close(boxAlive[1]);
+    pid_t child = -1;
+    ASSERT_EQ(read(ready[0], &child, sizeof child), static_cast<ssize_t>(sizeof child));
+    kill(game, SIGKILL);
+    waitpid(game, nullptr, 0);
+    // The box process holds its end of the pipe until it is gone.
+    pollfd p{boxAlive[0], POLLIN, 0};
+    char c;
+    const bool gone = poll(&p, 1, 2000) == 1 && read(boxAlive[0], &c, 1) == 0;
+    EXPECT_TRUE(gone) << "the box process outlived its game";
+    if (!gone) kill(child, SIGKILL);
+    close(ready[0]);
+    close(boxAlive[0]);
 }

@@ -1,17 +1,19 @@
 #include "trajectory_tool.h"
 
-#include <stdlib.h>
-
+#include <algorithm>
 #include <charconv>
-#include <filesystem>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "combat/computer_duel.h"
 #include "combat/plasma_flight.h"
 #include "combat/shot_survey.h"
 #include "data/board_geometry.h"
 #include "data/context.h"
+#include "data/data_file_read.h"
+#include "data/ini_file.h"
+#include "data/message_text.h"
 #include "data/world_file.h"
 
 namespace sd::trajectory {
@@ -22,8 +24,6 @@ constexpr const char* kUsage =
     "usage: sternenduell-trajectory [--worlds FILE] --world N (--from X Y --angle A | --scan) --player P\n"
     "       sternenduell-trajectory [--worlds FILE] --duel (N | all)\n";
 
-// The worlds the title screen offers, for --duel all.
-constexpr int16_t kShippedWorlds = 10;
 // A duel still undecided at this turn is called a draw.
 constexpr int16_t kDuelTurnLimit = 200;
 
@@ -103,30 +103,119 @@ std::string ForTerminal(const std::string& text) {
     return out;
 }
 
-// World n of a worlds.dat, through the game's own loader, so that a world the
-// game refuses is refused here with the same words. The loader reads the file
-// "worlds.dat" of a program folder; any other file is linked into a folder of
-// its own under that name. Returns the problem, empty when the world loaded.
-std::string LoadWorldFrom(const std::string& programDir, const std::string& worldsFile, int16_t n,
-                          WorldRecord& world) {
-    namespace fs = std::filesystem;
+// A worlds.dat as the tool reads it: as the game reads it, and the numbers
+// of its worlds. Texts are Windows-1252, like the game's messages.
+struct WorldsFile {
+    std::string path;  // as the user gave it, for messages
+    IniFile ini;
+    std::vector<int16_t> worlds;  // ascending, each once
+    std::string problem;          // why the file cannot be used; empty when it can
+};
+
+std::string_view TrimBlanks(std::string_view s) {
+    constexpr std::string_view kBlanks = " \t\r\v\f";
+    const size_t first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
+
+// Whether a section name is meant for a world: it begins with "World" (in
+// any case).
+bool NamesAWorld(std::string_view name) {
+    constexpr std::string_view kWorld = "world";
+    if (name.size() < kWorld.size()) return false;
+    for (size_t i = 0; i < kWorld.size(); ++i)
+        if ((name[i] | 0x20) != kWorld[i]) return false;
+    return true;
+}
+
+// The number after "World" as the game writes it into a section name: no
+// sign, no leading zero, at most 32767. Anything else names no world.
+std::optional<int16_t> WorldNumber(std::string_view digits) {
+    if (digits.empty() || (digits.size() > 1 && digits[0] == '0')) return std::nullopt;
+    if (digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    int16_t n = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return n;
+}
+
+// The section headers, line by line as the game's reader takes them, held to
+// a stricter standard than the game's: it reads "[World3]junk" as [World3],
+// "[World03]" as a section no world uses, and skips a '[' line without ']' so
+// that the keys after it land in the section before. Each is a typing error
+// that quietly changes a world. Returns the first, empty when there is none.
+std::string ReadHeaders(std::string_view text, const std::string& path, std::vector<int16_t>& worlds) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    for (long lineNumber = 1; !text.empty(); ++lineNumber) {
+        const size_t end = text.find('\n');
+        const std::string_view line = TrimBlanks(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.empty() || line.front() != '[') continue;
+        const std::string where = PathForMessage(path) + ", line " + std::to_string(lineNumber) + ": \"" +
+                                  ValueForMessage(line) + "\": ";
+        const size_t close = line.find(']');
+        if (close == std::string_view::npos) return where + "no closing ']'";
+        if (close + 1 != line.size()) return where + "text after the closing ']'";
+        const std::string_view name = TrimBlanks(line.substr(1, close - 1));
+        if (!NamesAWorld(name)) continue;
+        const std::optional<int16_t> n = WorldNumber(name.substr(5));
+        if (!n) return where + "a world's section is World and a number from 0 to 32767";
+        worlds.push_back(*n);
+    }
+    std::sort(worlds.begin(), worlds.end());
+    worlds.erase(std::unique(worlds.begin(), worlds.end()), worlds.end());
+    return {};
+}
+
+// The file --worlds names, else the worlds.dat beside the program, read once.
+WorldsFile ReadWorldsFile(const std::string& programDir, const std::string& worldsFile) {
+    WorldsFile file;
     Context ctx;
     ctx.programDir = programDir;
-    fs::path linkDir;
-    if (!worldsFile.empty()) {
-        std::string pattern = (fs::temp_directory_path() / "sd_trajectory_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) return "no temporary folder for " + worldsFile;
-        linkDir = pattern;
-        std::error_code ec;
-        fs::create_symlink(fs::absolute(worldsFile, ec), linkDir / "worlds.dat", ec);
-        ctx.programDir = linkDir.string();
+    file.path = worldsFile.empty() ? ctx.path("worlds.dat") : worldsFile;
+    FileRead read = ReadDataFile(file.path);
+    if (read.status.fault != ReadFault::None) {
+        file.problem = ReadProblemText(file.path, read.status);
+        return file;
     }
-    const LoadResult result = LoadWorld(ctx, n);
-    if (!linkDir.empty()) {
-        std::error_code ec;
-        fs::remove_all(linkDir, ec);
+    file.problem = ReadHeaders(read.text, file.path, file.worlds);
+    if (file.problem.empty()) file.ini = IniFile::parse(read.text);
+    return file;
+}
+
+// "0 to 9, 12, 13": the numbers, runs of three or more as ranges.
+std::string NumberRanges(const std::vector<int16_t>& numbers) {
+    std::string out;
+    for (size_t i = 0; i < numbers.size();) {
+        size_t j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+        if (j < i + 2) j = i;
+        out += (out.empty() ? "" : ", ") + std::to_string(numbers[i]);
+        if (j > i) out += " to " + std::to_string(numbers[j]);
+        i = j + 1;
     }
-    if (!result.ok()) return result.problems.front();
+    return out;
+}
+
+// World n through the game's own loader, so that a world the game refuses is
+// refused here with the same words (naming the file the user gave). Returns
+// the problem, empty when the world loaded.
+std::string LoadWorldFrom(const WorldsFile& file, int16_t n, WorldRecord& world) {
+    if (!std::binary_search(file.worlds.begin(), file.worlds.end(), n)) {
+        return PathForMessage(file.path) + ": no [World" + std::to_string(n) + "] in it" +
+               (file.worlds.empty() ? std::string(", nor any other world")
+                                    : " (its worlds: " + NumberRanges(file.worlds) + ")");
+    }
+    Context ctx;
+    const LoadResult result = LoadWorld(ctx, file.ini, n);
+    if (!result.ok()) {
+        std::string problem = result.problems.front();
+        constexpr std::string_view kGameName = "worlds.dat";
+        if (std::string_view(problem).substr(0, kGameName.size()) == kGameName)
+            problem.replace(0, kGameName.size(), PathForMessage(file.path));
+        return problem;
+    }
     world = std::move(ctx.World);
     return {};
 }
@@ -171,13 +260,16 @@ void PrintDuel(std::ostream& out, int16_t n, const WorldRecord& w) {
     out << '\n';
 }
 
-int RunDuels(const Options& o, const std::string& programDir, std::ostream& out, std::ostream& err) {
+int RunDuels(const Options& o, const WorldsFile& file, std::ostream& out, std::ostream& err) {
     int status = 0;
-    const int16_t first = o.duelAll ? int16_t{0} : o.world;
-    const int16_t last = o.duelAll ? int16_t(kShippedWorlds - 1) : o.world;
-    for (int16_t n = first; n <= last; ++n) {
+    const std::vector<int16_t> numbers = o.duelAll ? file.worlds : std::vector<int16_t>{o.world};
+    if (numbers.empty()) {
+        err << ForTerminal(PathForMessage(file.path)) << ": no world in it\n";
+        return 2;
+    }
+    for (const int16_t n : numbers) {
         WorldRecord w;
-        const std::string problem = LoadWorldFrom(programDir, o.worldsFile, n, w);
+        const std::string problem = LoadWorldFrom(file, n, w);
         if (!problem.empty()) {
             err << "world " << n << ": " << ForTerminal(problem) << '\n';
             status = 2;
@@ -203,9 +295,18 @@ int RunTool(const std::vector<std::string>& args, const std::string& programDir,
         err << kUsage;
         return 2;
     }
-    if (o.duel) return RunDuels(o, programDir, out, err);
+    if (!o.duel && o.player != 1 && o.player != 2) {
+        err << "--player " << o.player << ": the players are 1 (blue) and 2 (red)\n" << kUsage;
+        return 2;
+    }
+    const WorldsFile file = ReadWorldsFile(programDir, o.worldsFile);
+    if (!file.problem.empty()) {
+        err << ForTerminal(file.problem) << '\n';
+        return 2;
+    }
+    if (o.duel) return RunDuels(o, file, out, err);
     WorldRecord w;
-    const std::string problem = LoadWorldFrom(programDir, o.worldsFile, o.world, w);
+    const std::string problem = LoadWorldFrom(file, o.world, w);
     if (!problem.empty()) {
         err << ForTerminal(problem) << '\n';
         return 2;

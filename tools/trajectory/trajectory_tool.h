@@ -8,13 +8,16 @@
 //   --scan --world N --player P
 //       "X Y A outcome" for every unit of player P and every angle 0..359
 //   --duel N | --duel all
-//       the strong computer plays both sides of world N (or of each shipped
-//       world), one line per world: who won in which turn (or a draw at the
-//       turn limit), and the units and shield each team has left
+//       the strong computer plays both sides of world N (or of each world of
+//       the file), one line per world: who won in which turn (or a draw at
+//       the turn limit), and the units and shield each team has left
 //   --worlds FILE   another worlds.dat than the one beside the program
 //
-// Bad arguments: a usage line and status 2. A world the game would refuse:
-// the game's own message and status 2.
+// Bad arguments (a player other than 1 or 2 among them): a usage line and
+// status 2. A file that cannot be read, a world the file does not have, a
+// section header the game would read otherwise than it looks ("[World3]junk",
+// "[World03]", no ']'), or a world the game would refuse: a message naming
+// the file as given, and status 2.
 #include <iosfwd>
 #include <string>
 #include <vector>
