@@ -31,6 +31,11 @@ echo "package: $(basename "$DEB") ($(du -h "$DEB" | cut -f1))"
 lintian --display-info --show-overrides "$DEB" 2>/dev/null | grep -E '^[EWIO]:' | sed 's/^/  lintian /' || true
 lintian --fail-on error,warning "$DEB" >/dev/null 2>&1 || fail "lintian finds errors or warnings: lintian $DEB"
 echo "lintian: no errors or warnings beyond the overrides in packaging/lintian-overrides"
+# The package's tree as a whole: its AppStream data, and their launchable
+# pointing at the desktop entry it ships.
+TREE=$(ls -d "$BUILD"/package/_CPack_Packages/Linux/DEB/sternenduell-*/)
+appstreamcli validate-tree --no-net "$TREE" >/dev/null ||
+    fail "the package's tree does not validate: appstreamcli validate-tree --no-net $TREE"
 
 cleanup() {
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
