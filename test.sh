@@ -20,5 +20,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$PWD/tes
   UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-echo "== Debian package: install, start from the installed link, remove =="
+echo "== Debian package: lintian, validators, install, start from /usr/games and the desktop entry, remove =="
 scripts/package-test.sh build

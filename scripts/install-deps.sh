@@ -13,6 +13,10 @@ packages=(
   # SDL's own message box needs the X core fonts: with them the end-to-end
   # runs see the system's box (and its process) as well as the game's panel.
   xfonts-base
+  # The package test: dpkg-shlibdeps computes the package's dependencies,
+  # lintian judges the package, the validators its desktop entry and AppStream
+  # data, man-db shows the installed manual page.
+  dpkg-dev lintian desktop-file-utils appstream man-db
 )
 
 missing=()

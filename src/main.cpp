@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "data/context.h"
+#include "data/data_folder.h"
 #include "platform/platform.h"
 #include "play/cursor.h"
 #include "play/sound.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     try {
         sd::platform::Platform platform;
         sd::Context ctx;
-        ctx.programDir = sd::platform::Platform::programDirectory();
+        ctx.programDir = sd::DataFolder(sd::platform::Platform::programDirectory());
         ctx.platform = &platform;
         ctx.clock = &platform.clock();
         ctx.messageBox = &platform.messageBox();

@@ -33,7 +33,7 @@ struct Context {
     GameStateRecord GameState;
 
     // --- values that live for the whole run ---
-    std::string programDir;  // directory of the executable, no trailing separator
+    std::string programDir;  // folder of the data files (DataFolder), no trailing separator
     bool SoundOn = false;
     std::string commandLine;  // the whole command line as one text
     Opponent opponent = Opponent::Person;  // chosen on the title screen or with "-COMPUTER"
@@ -48,7 +48,7 @@ struct Context {
     SoundTable* sounds = nullptr;      // the sixteen effects by number
     PointerMemory* pointer = nullptr;  // which mouse pointer is shown
 
-    // Full path of a file given relative to the program directory, with '/'
+    // Full path of a file given relative to the data folder, with '/'
     // separators ("fx/back.bmp", "worlds.dat").
     std::string path(const std::string& relative) const { return programDir + "/" + relative; }
 };

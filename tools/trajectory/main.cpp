@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "data/data_folder.h"
 #include "trajectory_tool.h"
 
 namespace {
 
-// The folder of this program, where the build puts the game's worlds.dat.
+// The folder of this program: the build puts the game's worlds.dat beside it,
+// an install under ../share/games/sternenduell (DataFolder).
 std::string ProgramDir(const char* argv0) {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -21,5 +23,5 @@ std::string ProgramDir(const char* argv0) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return sd::trajectory::RunTool(args, ProgramDir(argc > 0 ? argv[0] : ""), std::cout, std::cerr);
+    return sd::trajectory::RunTool(args, sd::DataFolder(ProgramDir(argc > 0 ? argv[0] : "")), std::cout, std::cerr);
 }

@@ -11,7 +11,7 @@
 //       the strong computer plays both sides of world N (or of each world of
 //       the file), one line per world: who won in which turn (or a draw at
 //       the turn limit), and the units and shield each team has left
-//   --worlds FILE   another worlds.dat than the one beside the program
+//   --worlds FILE   another worlds.dat than the game's own
 //
 // Bad arguments (a player other than 1 or 2 among them): a usage line and
 // status 2. A file that cannot be read, a world the file does not have, a
@@ -24,7 +24,7 @@
 
 namespace sd::trajectory {
 
-// args: the arguments after the program name; programDir: the folder whose
+// args: the arguments after the program name; programDir: the data folder whose
 // worlds.dat is read unless --worlds names another. Returns the exit status.
 int RunTool(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
             std::ostream& err);
