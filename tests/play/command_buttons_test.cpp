@@ -200,3 +200,45 @@ TEST_F(GameTest, AMissingExitPictureIsReportedAtTheStartAndPlayGoesOn) {
 
 }  // namespace
 }  // namespace sd::test
+
+namespace sd::test {
+namespace {
+
+// The pointer rests on a button while its look goes back to normal: the next
+// click there, without a move, still counts (hover and press in one).
+TEST_F(ButtonTest, ASecondClickOnARestingPointerCountsForEveryButton) {
+    // Until the pressed look's pause is over ("Verlassen" then waits on its question).
+    auto pressAndWait = [this] {
+        plat->processPendingEvents();
+        while (!g().buttons.Empty()) plat->waitEvents(-1);
+    };
+    auto answerBack = [this] {
+        ASSERT_NE(g().exitScreen, nullptr);
+        EXPECT_FALSE(g().exitScreen->closed()) << "the exit screen asks";
+        g().exitScreen->ButtonClick(1);
+        Settle();
+    };
+    for (int i = 0; i < 3; ++i) {
+        const platform::Element& normal = *gfx().PicButtonNormal[i];
+        const double x = normal.left() + 20, y = normal.top() + 10;
+        plat->injectMouseMove(x, y);
+        plat->injectClick(x, y);
+        pressAndWait();
+        if (i == 2) answerBack();
+        ASSERT_TRUE(ShowsOnly(i, 'n')) << i;
+        Sounds();
+        const bool grid = ctx.GameState.GridVisible;
+        const int16_t turn = ctx.GameState.TurnCounter;
+        plat->injectClick(x, y);  // no move in between
+        plat->processPendingEvents();
+        EXPECT_TRUE(ShowsOnly(i, 'c')) << "button " << i << " shows its pressed look";
+        pressAndWait();
+        EXPECT_EQ(Sounds(), Vec{1}) << "button " << i;
+        if (i == 0) EXPECT_NE(ctx.GameState.GridVisible, grid);
+        if (i == 1) EXPECT_EQ(ctx.GameState.TurnCounter, turn + 1);
+        if (i == 2) answerBack();
+    }
+}
+
+}  // namespace
+}  // namespace sd::test

@@ -251,6 +251,22 @@ TEST_F(ComputerTurnTest, TheComputerNeverActsOutOfTurn) {
     EXPECT_TRUE(ctx.GameState.SelectedX == 11 && ctx.GameState.SelectedY == 3) << "the second person plays red";
 }
 
+TEST_F(ComputerTurnTest, AfterTheComputersTurnAClickOnTheRestingPointerEndsTheTurnAgain) {
+    const platform::Element& normal = *gfx().PicButtonNormal[1];
+    const double x = normal.left() + 20, y = normal.top() + 10;
+    plat->injectMouseMove(x, y);
+    plat->injectClick(x, y);
+    plat->processPendingEvents();
+    Settle();
+    ASSERT_EQ(ctx.GameState.TurnCounter, 3);
+    ASSERT_EQ(ctx.GameState.CurrentPlayer, 1);
+    plat->injectClick(x, y);  // the pointer has not moved since
+    plat->processPendingEvents();
+    Settle();
+    EXPECT_EQ(ctx.GameState.TurnCounter, 5) << "the person's click ended the turn and the computer played its own";
+    EXPECT_EQ(ctx.GameState.CurrentPlayer, 1);
+}
+
 TEST_F(ComputerTurnTest, TheDialReadsEveryWholeAngleAtItsPoint) {
     const int W = gfx().PicAngle->width(), H = gfx().PicAngle->height();
     ASSERT_GT(W, 0);
