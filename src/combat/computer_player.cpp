@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/rounding.h"
+#include "combat/firing.h"
 #include "combat/movement.h"
 #include "combat/plasma_flight.h"
 #include "data/board_geometry.h"
@@ -55,7 +56,7 @@ Shot MakeShot(const WorldRecord& w, CellPos unit, CellPos target, Weapon weapon,
     s.weapon = weapon;
     s.damage = damage;
     s.shield = w.thing(w.CellMap(target.x, target.y)).Schild;
-    s.destroys = Sat16(long{s.shield} - damage) < 1;
+    s.destroys = ShieldBroken(ShieldAfterHit(s.shield, damage));
     return s;
 }
 

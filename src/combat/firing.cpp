@@ -54,13 +54,17 @@ void ChargePlasmaHit(WorldRecord& w, int16_t XSource, int16_t YSource) {
     if (Thing* t = ThingIn(w, XSource, YSource)) t->Plasma = Sat16(long{t->Plasma} - 1);
 }
 
+int16_t ShieldAfterHit(int16_t schild, int16_t points) { return Sat16(long{schild} - points); }
+
+bool ShieldBroken(int16_t schild) { return schild < 1; }
+
 void Damage(WorldRecord& w, int16_t cx, int16_t cy, int16_t points) {
-    if (Thing* t = ThingIn(w, cx, cy)) t->Schild = Sat16(long{t->Schild} - points);
+    if (Thing* t = ThingIn(w, cx, cy)) t->Schild = ShieldAfterHit(t->Schild, points);
 }
 
 bool IsDestroyed(const WorldRecord& w, int16_t cx, int16_t cy) {
     const int16_t n = w.CellMap(cx, cy);
-    return n != 0 && w.thing(n).Schild < 1;
+    return n != 0 && ShieldBroken(w.thing(n).Schild);
 }
 
 void RemoveThing(WorldRecord& w, int16_t cx, int16_t cy) { w.CellMap.set(cx, cy, 0); }

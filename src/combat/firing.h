@@ -27,6 +27,11 @@ bool FiresPlasma(const WorldRecord& w, int16_t x, int16_t y);
 void ChargeBeam(WorldRecord& w, int16_t XSource, int16_t YSource);
 // A plasma hit's cost: Plasma -= 1 of the thing in (XSource, YSource).
 void ChargePlasmaHit(WorldRecord& w, int16_t XSource, int16_t YSource);
+// A shield after a hit of points, and whether a shield that low is broken:
+// the one damage rule, which the computer's search also judges its shots by.
+int16_t ShieldAfterHit(int16_t schild, int16_t points);
+bool ShieldBroken(int16_t schild);
+
 // Schild -= points of the thing in (cx, cy). Things of one number share one
 // record, so the damage shows on all of them.
 void Damage(WorldRecord& w, int16_t cx, int16_t cy, int16_t points);

@@ -18,14 +18,6 @@ constexpr uint64_t kIdleLimitMs = 60ull * 60ull * 1000ull;
 // The virtual time an unlimited wait lets pass when nothing is queued.
 constexpr uint32_t kUnlimitedWaitStepMs = 100;
 
-struct DepthGuard {
-    int& depth;
-    explicit DepthGuard(int& d) : depth(d) { ++depth; }
-    ~DepthGuard() { --depth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-};
-
 int MapButton(Uint8 b) {
     switch (b) {
         case SDL_BUTTON_LEFT: return 1;
@@ -259,39 +251,6 @@ void Platform::Impl::pushInjected(const Injected& in) {
     SDL_Event ev{};
     ev.type = injectEventType;
     if (SDL_PushEvent(&ev) != 1) injected.pop_back();
-}
-
-std::optional<double> Platform::Impl::nextDeadline() const {
-    std::optional<double> next;
-    for (const auto& s : screens) {
-        if (s->closed() || !s->deadline()) continue;
-        if (!next || *s->deadline() < *next) next = s->deadline();
-    }
-    return next;
-}
-
-int Platform::Impl::timeoutUntilDeadline(int timeoutMs) const {
-    const std::optional<double> next = nextDeadline();
-    if (!next) return timeoutMs;
-    const double leftMs = (*next - clock->seconds()) * 1000.0;
-    // Less than half a millisecond left is the deadline itself, reached
-    // through rounding in the seconds' fractions.
-    const int untilDeadline = leftMs < 0.5 ? 0 : std::max(1, static_cast<int>(std::ceil(leftMs - 1e-6)));
-    return timeoutMs < 0 ? untilDeadline : std::min(timeoutMs, untilDeadline);
-}
-
-void Platform::Impl::runDueDeadlines() {
-    // By index: a deadline's handler may open screens of its own.
-    for (size_t i = 0; i < screens.size(); ++i) {
-        Screen& s = *screens[i];
-        if (s.closed() || !s.deadline() || (*s.deadline() - clock->seconds()) * 1000.0 >= 0.5) continue;
-        s.setDeadline(std::nullopt);
-        idleVirtualMs = 0;
-        if (!s.onDeadline) continue;
-        DepthGuard guard(depth);
-        auto handler = s.onDeadline;
-        handler();
-    }
 }
 
 void Platform::processPendingEvents() {

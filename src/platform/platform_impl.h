@@ -12,6 +12,16 @@
 
 namespace sd::platform {
 
+// Counts a running handler or loop for as long as it runs: closed screens are
+// freed only when none is running.
+struct DepthGuard {
+    int& depth;
+    explicit DepthGuard(int& d) : depth(d) { ++depth; }
+    ~DepthGuard() { --depth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+};
+
 struct Platform::Impl {
     explicit Impl(Platform& owner) : self(owner) {}
 
