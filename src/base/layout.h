@@ -35,6 +35,10 @@ constexpr int kGravTop = 62;
 constexpr int kValueBoxRight = 620;
 constexpr int kValueBoxHeight = 10;
 
+// The status line on the info panel's bottom band (panel pixels, both
+// corners included): whose turn it is and what the last action did.
+constexpr Rect kStatusLine{175, 154, 635, 167};
+
 // The command buttons, relative to the top-left corner of the info panel.
 constexpr int kButtonLeft = 16;
 constexpr int kButtonTop[3] = {21, 59, 97};

@@ -37,6 +37,7 @@ int16_t RefusalSound(Refusal r) {
         case Refusal::OutOfRange:
             return 13;
         case Refusal::CannotMove:
+        case Refusal::TooFar:
             return 8;
         default:
             break;

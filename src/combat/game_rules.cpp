@@ -38,6 +38,12 @@ void Move(WorldRecord& w, GameStateRecord& s, const Action& a, Outcome& o) {
     }
 }
 
+// Which thing the shot is judged by, and its shield before the shot.
+void NoteTarget(WorldRecord& w, Outcome& o) {
+    o.damagedThing = w.CellMap(o.damaged.x, o.damaged.y);
+    o.shieldBefore = UnitAt(w, o.damaged).Schild;
+}
+
 // The plasma shot flies from the centre of the unit's cell; only a hit costs
 // a charge and does damage. The ball strikes the first enemy on its path, not
 // necessarily the one clicked.
@@ -47,11 +53,15 @@ void FirePlasma(WorldRecord& w, const GameStateRecord& s, const Action& a, Outco
     o.flightEnd = flight.end;
     o.struck = {flight.cellX, flight.cellY};
     o.damaged = a.target;
-    if (flight.end != FlightEnd::Hit) return;
+    if (flight.end != FlightEnd::Hit) {
+        NoteTarget(w, o);
+        return;
+    }
     o.hit = true;
     ChargePlasmaHit(w, a.unit.x, a.unit.y);
     o.plasmaAfter = UnitAt(w, a.unit).Plasma;
     o.damaged = o.struck;
+    NoteTarget(w, o);
     o.damage = w.HitPoints1;
     Damage(w, o.damaged.x, o.damaged.y, o.damage);
 }
@@ -61,6 +71,7 @@ void FireBeam(WorldRecord& w, const Action& a, Outcome& o) {
     o.energyAfter = UnitAt(w, a.unit).Energie;
     o.hit = true;
     o.damaged = a.target;
+    NoteTarget(w, o);
     o.damage = w.HitPoints2;
     Damage(w, a.target.x, a.target.y, o.damage);
 }
@@ -109,7 +120,11 @@ Refusal CheckAction(const WorldRecord& w, const GameStateRecord& s, const Action
             return a.unit == kNoCell || OwnUnit(w, s, a.unit) ? Refusal::None : Refusal::NotOwnUnit;
         case ActionKind::Move:
             if (!OwnUnit(w, s, a.unit)) return Refusal::NotOwnUnit;
-            return CanMove(w, a.unit.x, a.unit.y, a.target.x, a.target.y) ? Refusal::None : Refusal::CannotMove;
+            if (CanMove(w, a.unit.x, a.unit.y, a.target.x, a.target.y)) return Refusal::None;
+            return OnBoard(w, a.target.x, a.target.y) && w.CellMap(a.target.x, a.target.y) == 0 &&
+                           (a.unit.x == a.target.x || a.unit.y == a.target.y)
+                       ? Refusal::TooFar
+                       : Refusal::CannotMove;
         case ActionKind::SwitchWeapon:
             return OwnUnit(w, s, a.unit) ? Refusal::None : Refusal::NotOwnUnit;
         case ActionKind::Fire:

@@ -37,7 +37,9 @@ struct Outcome {
     // The cell whose shield the shot is judged by: the struck enemy, or after a
     // plasma miss the clicked target, untouched.
     CellPos damaged = kNoCell;
+    int16_t damagedThing = 0;  // its thing number (the record outlives the cell)
     int16_t damage = 0;
+    int16_t shieldBefore = 0;
     int16_t shieldAfter = 0;
     bool destroyed = false;  // the thing in damaged is gone from the board
 

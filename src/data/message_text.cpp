@@ -100,4 +100,25 @@ std::string ValueForMessage(std::string_view value) {
     return out;
 }
 
+std::string TextAsUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        uint32_t cp = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b;
+        if (cp == 0 || IsControl(b)) cp = '?';
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
 }  // namespace sd

@@ -18,4 +18,8 @@ std::string PathForMessage(std::string_view utf8Path);
 // bytes the code page leaves unassigned) written as \xNN.
 std::string ValueForMessage(std::string_view value);
 
+// A Windows-1252 text as UTF-8, for the game's own lines written in UTF-8;
+// control characters and the unassigned bytes become '?'.
+std::string TextAsUtf8(std::string_view text);
+
 }  // namespace sd

@@ -124,6 +124,13 @@ int Font::textWidth(std::string_view text) const {
     return w;
 }
 
+int Font::utf8TextWidth(std::string_view text) const {
+    if (!valid() || text.empty()) return 0;
+    int w = 0, h = 0;
+    if (TTF_SizeUTF8(impl_->font.get(), std::string(text).c_str(), &w, &h) != 0) return 0;
+    return w;
+}
+
 int Font::textHeight(std::string_view text) const {
     if (!valid()) return 0;
     (void)text;  // one line: the height is the font's line height

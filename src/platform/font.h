@@ -25,6 +25,8 @@ public:
     // Size of a text (Windows-1252 bytes) in pixels; 0 x 0 for an invalid font.
     int textWidth(std::string_view text) const;
     int textHeight(std::string_view text) const;
+    // Width of a UTF-8 text.
+    int utf8TextWidth(std::string_view text) const;
 
     void* native() const;  // platform internals only
 

@@ -66,6 +66,9 @@ public:
 
     // Text (Windows-1252 bytes) with its top-left corner at (x, y), no background.
     void drawText(const Font& font, int x, int y, std::string_view text, Color c);
+    // The same for UTF-8 text: the game's own lines that use signs the
+    // Windows-1252 data files cannot hold (arrows).
+    void drawUtf8Text(const Font& font, int x, int y, std::string_view text, Color c);
 
     // How often the pixels changed.
     uint64_t changes() const { return changes_; }
@@ -84,6 +87,7 @@ public:
     explicit Surface(SDL_Surface* adopt);
 
 private:
+    void drawText(const Font& font, int x, int y, std::string_view text, Color c, bool isUtf8);
     // The pixels, now this surface's own, with area noted as changed.
     SDL_Surface* edit(const Rect& area);
     Rect bounds() const { return {0, 0, width(), height()}; }

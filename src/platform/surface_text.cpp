@@ -10,10 +10,10 @@ namespace sd::platform {
 
 namespace detail {
 
-SDL_Surface* RenderText(const Font& font, std::string_view text, Color c) {
+SDL_Surface* RenderText(const Font& font, std::string_view text, Color c, bool isUtf8 = false) {
     if (text.empty() || !font.valid()) return nullptr;
     auto* ttf = static_cast<TTF_Font*>(font.native());
-    const std::string utf8 = Win1252ToUtf8(text);
+    const std::string utf8 = isUtf8 ? std::string(text) : Win1252ToUtf8(text);
     SDL_Surface* glyphs = TTF_RenderUTF8_Blended(ttf, utf8.c_str(), SDL_Color{c.r, c.g, c.b, 255});
     if (glyphs) SDL_SetSurfaceBlendMode(glyphs, SDL_BLENDMODE_BLEND);
     return glyphs;
@@ -30,8 +30,16 @@ void DrawText(SDL_Surface* dst, const Font& font, int x, int y, std::string_view
 }  // namespace detail
 
 void Surface::drawText(const Font& font, int x, int y, std::string_view text, Color c) {
+    drawText(font, x, y, text, c, false);
+}
+
+void Surface::drawUtf8Text(const Font& font, int x, int y, std::string_view text, Color c) {
+    drawText(font, x, y, text, c, true);
+}
+
+void Surface::drawText(const Font& font, int x, int y, std::string_view text, Color c, bool isUtf8) {
     if (!s_) return;
-    SDL_Surface* glyphs = detail::RenderText(font, text, c);
+    SDL_Surface* glyphs = detail::RenderText(font, text, c, isUtf8);
     if (!glyphs) return;
     SDL_Rect dst{x, y, glyphs->w, glyphs->h};
     if (SDL_Surface* s = edit({x, y, glyphs->w, glyphs->h})) SDL_BlitSurface(glyphs, nullptr, s, &dst);

@@ -5,6 +5,7 @@
 #include "data/context.h"
 #include "play/cursor.h"
 #include "play/perform.h"
+#include "play/status_report.h"
 #include "render/board_drawing.h"
 
 namespace sd {
@@ -41,6 +42,8 @@ void BoardHover(GameScreen& g, double x, double y) {
     view.hoverValid = true;
     view.hover = {cx, cy};
     DrawFrames(g, view);
+    // With a unit selected, a unit under the pointer tells its shield.
+    ReportTarget(g, s.hasSelection() ? TargetLine(ctx.World, {cx, cy}) : std::string{});
     g.LastHoverX = cx;
     g.LastHoverY = cy;
 }

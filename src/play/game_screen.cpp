@@ -15,6 +15,7 @@
 #include "play/exit_screen.h"
 #include "play/perform.h"
 #include "play/shoot.h"
+#include "play/shot_trail.h"
 #include "play/turn_cycle.h"
 #include "play/aiming_dial.h"
 
@@ -63,6 +64,7 @@ void CreateElements(GameScreen& g) {
 
     // Creation order is drawing order: later elements lie on top.
     gfx.PicBack = &screen.addPanel("PicBack");
+    CreateTrailDots(g);
     gfx.PicDisplay1 = &screen.addPanel("PicDisplay1");
     gfx.PicMMC = &screen.addPanel("PicMMC");
     for (int i = 0; i < 3; ++i) {

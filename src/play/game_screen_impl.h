@@ -2,7 +2,10 @@
 // The inside of the game screen: its platform screen, surfaces and strips, the
 // battle it shows, and the state that lives exactly as long as one game screen.
 #include <cstdint>
+#include <array>
 #include <memory>
+#include <string>
+#include <vector>
 #include <optional>
 
 #include "combat/computer_player.h"
@@ -17,6 +20,7 @@ namespace sd {
 namespace platform {
 class Platform;
 class Screen;
+class Element;
 }  // namespace platform
 
 class FrmExit;
@@ -61,8 +65,15 @@ struct FrmMain::Impl {
     int16_t LastHoverY = 0;
 
     bool closed = false;
-    // What the last action did.
+    // What the last action did, and what the status line says of it and of
+    // the unit under the pointer.
     Outcome lastOutcome;
+    std::string statusEvent;
+    std::string statusTarget;
+
+    // The trail of each team's last plasma shot (dots over the board),
+    // indexed by team 1 and 2.
+    std::array<std::vector<platform::Element*>, 3> trailDots;
 
     // The computer is playing its turn (its steps are in the show), with what
     // it keeps in mind during the turn and the angle of the shot it fires.

@@ -9,7 +9,9 @@
 #include "data/context.h"
 #include "platform/element.h"
 #include "play/shot_playback.h"
+#include "play/shot_trail.h"
 #include "play/sound.h"
+#include "play/status_report.h"
 #include "play/turn_cycle.h"
 #include "render/bitmap_text.h"
 #include "render/info_panel.h"
@@ -62,6 +64,8 @@ void ShowWeapon(GameScreen& g, Weapon w) {
 }
 
 void ShowHandOver(GameScreen& g, const Outcome& o) {
+    // The team whose turn begins plays afresh: its last trail goes.
+    ClearTrail(g, o.player);
     RepaintBoard(g);
     BoardView view;
     view.grid = true;
@@ -89,6 +93,7 @@ Outcome Perform(GameScreen& g, const Action& a) {
     if (o.refused()) {
         const int16_t sound = RefusalSound(o.refusal);
         if (sound >= 0) PlaySoundEffect(ctx, sound);
+        ReportOutcome(g, o);
         return o;
     }
     switch (a.kind) {
@@ -104,6 +109,8 @@ Outcome Perform(GameScreen& g, const Action& a) {
         case ActionKind::Fire: ShowShot(g, o); break;
         case ActionKind::EndTurn: ShowHandOver(g, o); break;
     }
+    // A shot tells what it did once it has been seen.
+    if (a.kind != ActionKind::Fire) ReportOutcome(g, o);
     return o;
 }
 

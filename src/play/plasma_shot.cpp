@@ -3,6 +3,7 @@
 #include "platform/element.h"
 #include "play/hit_animations.h"
 #include "play/shot_playback.h"
+#include "play/shot_trail.h"
 #include "play/sound.h"
 
 namespace sd {
@@ -23,7 +24,10 @@ uint32_t StepMs(const Context& ctx) {
 
 void DoPlasmaShoot(GameScreen& g, const Outcome& o) {
     ShowQueue& show = g.show;
-    show.Then([&g] {
+    const int16_t team = g.ctx.GameState.CurrentPlayer;
+    show.Then([&g, team] {
+        // The team's next plasma shot takes its last trail away.
+        ClearTrail(g, team);
         g.SetPhase(GamePhase::Flying);
         g.gfx.PicPlasma->setVisible(true);
         PlaySoundEffect(g.ctx, Sfx::PlasmaLaunch);
@@ -49,9 +53,10 @@ void DoPlasmaShoot(GameScreen& g, const Outcome& o) {
         if (o.flightEnd == FlightEnd::Obstacle) DoBlink(g, o.struck.x, o.struck.y);
     }
     // Stalled, off the board, or circling for ever: a miss without a sound.
-    show.Then([&g] {
+    show.Then([&g, team, path = o.flight] {
         g.gfx.PicPlasma->setVisible(false);
         g.SetPhase(GamePhase::Animating);
+        ShowTrail(g, team, path);
     });
 }
 

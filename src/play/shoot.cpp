@@ -19,6 +19,7 @@
 #include "play/perform.h"
 #include "play/shot_playback.h"
 #include "play/sound.h"
+#include "play/status_report.h"
 #include "play/turn_cycle.h"
 #include "play/victory_panel.h"
 
@@ -81,7 +82,10 @@ void ShowShot(GameScreen& g, const Outcome& o) {
         // The rules took the thing off the board already; the picture follows.
         g.show.Then([&g] { RepaintBoard(g); });
     }
-    g.show.Then([&g] { g.SetPhase(GamePhase::Idle); });
+    g.show.Then([&g, o] {
+        g.SetPhase(GamePhase::Idle);
+        ReportOutcome(g, o);
+    });
     if (o.winner != 0) Winning(g, o.winner);
 }
 

@@ -12,6 +12,7 @@
 #include "play/cursor.h"
 #include "play/exit_screen.h"
 #include "play/show_error.h"
+#include "play/status_report.h"
 #include "render/bitmap_text.h"
 #include "render/board_drawing.h"
 #include "render/graphic_resources.h"
@@ -37,6 +38,7 @@ void StartGame(GameScreen& g) {
     g.platform.showScreen(*g.screen);
     g.platform.refresh();
     RepaintBoard(g);
+    ShowStatus(g);
 }
 
 void RepaintBoard(GameScreen& g) {

@@ -37,6 +37,10 @@ struct GameGraphics {
     platform::ImageStrip PicClipAnim;          // unit portraits
     platform::ImageStrip PicClipWeaponSelect;  // cell 0 plasma, cell 1 beam
     platform::ImageStrip PicClipExplosion;     // 16 explosion frames
+
+    // The status line's lettering, and the dot the last plasma shot's trail is drawn with.
+    platform::Font StatusFont;
+    platform::Surface TrailDot[3];  // by team: 1 blue, 2 red
 };
 
 }  // namespace sd

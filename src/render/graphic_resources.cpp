@@ -1,6 +1,10 @@
 // Bitmaps and layout of the game screen.
 #include "render/graphic_resources.h"
 
+#include <utility>
+
+#include "render/status_line.h"
+
 #include <string>
 
 #include "base/layout.h"
@@ -13,6 +17,19 @@
 namespace sd {
 
 namespace {
+
+// A soft dot of three by three pixels in the team's colour: bright in the
+// middle, faint at the edge, so a trail reads on the starfield without hiding it.
+void MakeTrailDots(GameGraphics& gfx) {
+    for (int16_t team = 1; team <= 2; ++team) {
+        platform::Surface dot(3, 3);
+        const platform::Color c = TeamColor(team);
+        const platform::Color faint{static_cast<uint8_t>(c.r / 3), static_cast<uint8_t>(c.g / 3), static_cast<uint8_t>(c.b / 3)};
+        dot.fillRect(0, 0, 2, 2, faint);
+        dot.fillRect(1, 1, 1, 1, c);
+        gfx.TrailDot[team] = std::move(dot);
+    }
+}
 
 using platform::Color;
 using platform::Element;
@@ -116,6 +133,8 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
     if (!LoadPicture(ctx, "fx/screen1.bmp", display, r, kInfoPanelSize)) return r;
     display.setBorder(false);
     display.setPosition(0, gfx.ScreenHeight - display.height());
+    gfx.StatusFont = platform::Font::open("Arial", 8.5);
+    MakeTrailDots(gfx);
 
     // 5. The portrait box in the right part of the info panel.
     Element& mmc = *gfx.PicMMC;

@@ -123,6 +123,7 @@ TEST(BitmapContent, InfoPanelIsBlackWhereTheGameWritesAndShowsThePortrait) {
     ASSERT_TRUE(panel.ok);
     EXPECT_EQ(inkIn(panel, 175, 8, 461, 133, 0), 0) << "text display (175,8)-(635,140)";
     EXPECT_EQ(inkIn(panel, 640, 9, 150, 130, 0), 0) << "portrait bay";
+    EXPECT_EQ(inkIn(panel, 175, 154, 461, 14, 0), 0) << "status line (175,154)-(635,167)";
     // And the panel around them is not black: a visible console.
     EXPECT_GT(meanBrightness(panel, 0, 143, 800, 27), 10.0);
 }

@@ -23,6 +23,8 @@ namespace {
 
 // The info panel's fixed places, in the panel's own pixels.
 constexpr int kDisplayX0 = 175, kDisplayY0 = 8, kDisplayX1 = 635, kDisplayY1 = 140;
+// The game writes its status line on this strip of black glass.
+constexpr int kStatusX0 = 175, kStatusY0 = 154, kStatusX1 = 635, kStatusY1 = 167;
 constexpr int kPortraitX0 = 640, kPortraitY0 = 9, kPortraitX1 = 789, kPortraitY1 = 138;
 constexpr int kButtonX = 16, kButtonW = 150, kButtonH = 34;
 constexpr int kButtonY[3] = {21, 59, 97};
@@ -76,18 +78,19 @@ Image makeInfoPanel() {
         }
     }
 
-    // Bottom band: vents, a label, rivets and a second accent line.
+    // Bottom band: vents, the status line's glass under the text display,
+    // status lamps, rivets and a second accent line.
     accentLineH(img, 8, 791, 152, palette::cyanDim, 0.8f);
     ventSlots(img, 14, 155, 20);
-    drawTextAt(img, "STERNENDUELL  TAKTIK-KONSOLE", 190, 154, {10, Face::Bold, rgb8(120, 140, 165), {-1, 0, 0}, {}, 0, 0, 0.8f});
-    // Status lamps right of the label.
+    recessFrame(img, kStatusX0, kStatusY0, kStatusX1, kStatusY1, 1);
+    fillRect(img, kStatusX0, kStatusY0, kStatusX1 + 1, kStatusY1 + 1, rgb8(0, 0, 0));
     const Rgb lamps[3] = {rgb8(60, 200, 255), rgb8(255, 180, 60), rgb8(255, 70, 60)};
     for (int i = 0; i < 3; ++i) {
-        fillCircle(img, 520.5f + i * 14, 161.5f, 3, rgb8(10, 12, 16));
-        fillCircle(img, 520.5f + i * 14, 161.5f, 2.2f, lamps[i] * 0.8f);
-        glow(img, 520.5f + i * 14, 161.5f, 3, lamps[i], 0.25f);
+        fillCircle(img, 654.5f + i * 14, 161.5f, 3, rgb8(10, 12, 16));
+        fillCircle(img, 654.5f + i * 14, 161.5f, 2.2f, lamps[i] * 0.8f);
+        glow(img, 654.5f + i * 14, 161.5f, 3, lamps[i], 0.25f);
     }
-    ventSlots(img, 600, 155, 26);
+    ventSlots(img, 698, 155, 13);
     for (float x : {5.0f, 794.5f}) {
         rivet(img, x, 9);
         rivet(img, x, 145);
