@@ -77,7 +77,7 @@ void ShowStatus(GameScreen& g) {
     s.turn = TurnLine(g.ctx);
     s.turnColor = TeamColor(g.ctx.GameState.CurrentPlayer);
     s.event = g.statusTarget.empty() ? g.statusEvent : g.statusTarget;
-    DrawStatusLine(g.gfx, *g.gfx.PicDisplay1, s);
+    DrawStatusLine(g.gfx, g.gfx.PicDisplay1->canvas(), s);
 }
 
 void ReportOutcome(GameScreen& g, const Outcome& o) {

@@ -33,9 +33,8 @@ platform::Color TeamColor(int16_t team) {
     return team == 1 ? platform::Color{110, 180, 255} : platform::Color{255, 130, 100};
 }
 
-void DrawStatusLine(const GameGraphics& gfx, platform::Element& panel, const StatusText& s) {
+void DrawStatusLine(const GameGraphics& gfx, platform::Surface& canvas, const StatusText& s) {
     constexpr Rect r = layout::kStatusLine;
-    platform::Surface& canvas = panel.canvas();
     canvas.fillRect(r.left, r.top, r.right, r.bottom, kGlass);
     const platform::Font& font = gfx.StatusFont;
     const int top = r.top + (r.bottom - r.top + 1 - font.textHeight("Zug")) / 2;

@@ -20,6 +20,6 @@ struct StatusText {
 platform::Color TeamColor(int16_t team);
 
 // Wipes the strip and writes the line; what does not fit is cut with "…".
-void DrawStatusLine(const GameGraphics& gfx, platform::Element& panel, const StatusText& s);
+void DrawStatusLine(const GameGraphics& gfx, platform::Surface& panel, const StatusText& s);
 
 }  // namespace sd

@@ -248,6 +248,12 @@ has_colour() {
     WHY="the screen area $1 has $n pixels of $2, not at least ${3:-1}"
     [ "$n" -ge "${3:-1}" ]
 }
+lacks_colour() {
+    local n
+    n=$(count_colour "$1" "$2")
+    WHY="the screen area $1 has $n pixels of $2"
+    [ "$n" -eq 0 ]
+}
 # has_text <x> <y> <font file> <text>: bitmap-font text as the game paints it,
 # one 8 x 12 glyph cell of the font (16 to a row) per character from (x, y) on,
 # 8 pixels apart; a blank paints nothing and is not checked.

@@ -184,6 +184,9 @@ BLINK=$(colour_entry 4)
     || { echo "settings.dat lacks colour 1, 2, 3 or 4 (hover, selected, reachable, blink)" >&2; exit 2; }
 # The grid is off for the whole run, so grid lines and erased frames are black.
 GRID_OFF="#000000"
+# The status line's team colours.
+STATUS_BLUE="#6eb4ff"
+STATUS_RED="#ff8264"
 # If two of them were equal, a frame of one kind could pass for another.
 [ "$(printf '%s\n' "$HOVER" "$SELECTED" "$REACHABLE" "$BLINK" "$GRID_OFF" | sort -u | wc -l)" -eq 5 ] \
     || { echo "settings.dat: hover, selected, reachable and blink colours are not all different" >&2; exit 2; }
@@ -334,6 +337,10 @@ expect "empty space at cell ($MOVE_X, $MOVE_Y)" is_same "$(inside_of $MOVE_X $MO
 # No frames yet, so that the frames checked below are the clicks' doing.
 expect "no selection frame before the first click" not_pixel $(top_line_of $BLUE_X $BLUE_Y) "$SELECTED"
 expect "no reach frame before the first click" not_pixel $(top_line_of $MOVE_X $MOVE_Y) "$REACHABLE"
+# The status line on the panel's bottom band names blue's turn in blue.
+STATUS_LINE="461x14+175+$((PANEL_TOP + 154))"
+expect "the status line names blue's turn in blue" has_colour "$STATUS_LINE" "$STATUS_BLUE" 20
+expect "nothing red on the status line in blue's turn" lacks_colour "$STATUS_LINE" "$STATUS_RED"
 
 # --- Hover: the frame follows the pointer, the panel shows the cell ----------
 for p in "615 120" "435 270" "$(centre_of $PASS_X $PASS_Y)"; do move $p; done
@@ -381,6 +388,8 @@ sleep 0.3
 snap turn_ended
 expect "the turn message on the info panel" has_text $NAME_LINE "$FX/font_r.bmp" "Zug 2"
 expect "the turn message names the next player" has_text $SECOND_LINE "$FX/font_b.bmp" "Spieler 2"
+expect "the status line names red's turn in red" has_colour "$STATUS_LINE" "$STATUS_RED" 20
+expect "nothing blue on the status line in red's turn" lacks_colour "$STATUS_LINE" "$STATUS_BLUE"
 expect "no frame left on cell ($MOVE_X, $MOVE_Y) after ending the turn" is_pixel $(top_line_of $MOVE_X $MOVE_Y) "$GRID_OFF"
 expect "no frame left on cell ($BLUE_X, $BLUE_Y) after ending the turn" is_pixel $(top_line_of $BLUE_X $BLUE_Y) "$GRID_OFF"
 expect "the blue unit stays at cell ($MOVE_X, $MOVE_Y)" is_same "$(inside_of $MOVE_X $MOVE_Y)" "$(picture_inside_of $UNIT)"
