@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -80,15 +81,22 @@ RecordHeader HeaderForNewGame(const Context& ctx) {
 bool FileAway(const std::string& path, std::string* problem) {
     const fs::path games = fs::path(path).parent_path() / "games";
     if (!MakeFolder(games.string(), problem)) return false;
-    char stamp[32];
-    const std::time_t now = std::time(nullptr);
+    // Named by the time they are filed, to the microsecond, so that the names
+    // sort as the games ended.
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    long micros = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() % 1000000);
     std::tm t{};
-    localtime_r(&now, &t);
+    localtime_r(&seconds, &t);
+    char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &t);
     std::error_code ec;
     fs::path target;
-    for (int n = 0;; ++n) {
-        target = games / (std::string(stamp) + (n > 0 ? "-" + std::to_string(n) : "") + ".sdgame");
+    for (;; ++micros) {
+        char name[64];
+        std::snprintf(name, sizeof name, "%s-%06ld.sdgame", stamp, micros);
+        target = games / name;
         if (!fs::exists(target, ec)) break;
     }
     fs::rename(path, target, ec);

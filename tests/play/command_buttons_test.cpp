@@ -234,8 +234,12 @@ TEST_F(ButtonTest, ASecondClickOnARestingPointerCountsForEveryButton) {
         EXPECT_TRUE(ShowsOnly(i, 'c')) << "button " << i << " shows its pressed look";
         pressAndWait();
         EXPECT_EQ(Sounds(), Vec{1}) << "button " << i;
-        if (i == 0) EXPECT_NE(ctx.GameState.GridVisible, grid);
-        if (i == 1) EXPECT_EQ(ctx.GameState.TurnCounter, turn + 1);
+        if (i == 0) {
+            EXPECT_NE(ctx.GameState.GridVisible, grid);
+        }
+        if (i == 1) {
+            EXPECT_EQ(ctx.GameState.TurnCounter, turn + 1);
+        }
         if (i == 2) answerBack();
     }
 }

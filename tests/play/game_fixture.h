@@ -251,7 +251,7 @@ protected:
     void Settle() {
         if (game != nullptr) g().Advance();
         while (game != nullptr && !game->IsClosed() &&
-               (!g().show.Empty() || !g().buttons.Empty() || g().exitScreen != nullptr && !g().exitScreen->closed())) {
+               (!g().show.Empty() || !g().buttons.Empty() || (g().exitScreen != nullptr && !g().exitScreen->closed()))) {
             plat->waitEvents(-1);
         }
     }
