@@ -30,9 +30,9 @@
 namespace sd {
 
 inline constexpr int kRecordVersion = 1;
-// Far more actions than a game of 32767 turns could sensibly hold; a record
+// Far more actions than a game of 200 turns holds; a record
 // beyond it is refused before any replay could keep the game busy for minutes.
-inline constexpr size_t kRecordMostActions = 50000;
+inline constexpr size_t kRecordMostActions = 10000;
 
 struct RecordHeader {
     int16_t world = 0;

@@ -89,9 +89,15 @@ void ContinueRecord(GameScreen& g, const GameRecord& r) {
     for (size_t i = 0; i < r.actions.size(); ++i) {
         if (r.actions[i].action.kind == ActionKind::EndTurn && !r.actions[i].refused) handOver = i;
     }
+    // The portrait stays through the hand-over: the last selection before it
+    // is shown as it was.
+    size_t lastSelect = r.actions.size();
+    for (size_t i = 0; i < handOver && handOver < r.actions.size(); ++i) {
+        if (r.actions[i].action.kind == ActionKind::Select && !r.actions[i].refused) lastSelect = i;
+    }
     for (size_t i = 0; i < r.actions.size(); ++i) {
         const Action& a = r.actions[i].action;
-        if (handOver < r.actions.size() && i < handOver) {
+        if (handOver < r.actions.size() && i < handOver && i != lastSelect) {
             g.game.Apply(a);
         } else if (a.kind == ActionKind::Fire) {
             g.game.Apply(a);
