@@ -266,7 +266,7 @@ bool FrmStartup::StartReplay(const std::string& path) {
     if (game_) finishedGames_.push_back(std::move(game_));
     game_ = std::make_unique<FrmMain>(ctx_);
     const std::string name = std::filesystem::path(path).filename().string();
-    game_->Replay(opened.record, "Sternenduell \u2013 Wiederholung: " + name);
+    game_->Replay(opened.record, "Sternenduell - Wiederholung: " + name);
     ctx_.platform->hideScreen(*screen_);
     if (game_->IsClosed()) ShowTitleScreen();
     return true;
