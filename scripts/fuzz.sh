@@ -46,7 +46,7 @@ fi
 seeds() {  # target -> its seed files
   case "$1" in
     loaders) echo "$ROOT"/data/*.dat "$ROOT"/tests/fuzz/seeds/*.dat "$ROOT"/tests/fuzz/regressions/*.dat ;;
-    record) echo "$ROOT"/tests/games/*.sdgame "$ROOT"/tests/fuzz/records/*.sdgame "$ROOT"/tests/fuzz/regressions/*.sdgame ;;
+    record) echo "$ROOT"/tests/games/*.sdgame "$ROOT"/tests/fuzz/records/*.sdgame "$ROOT"/tests/fuzz/records/corpus/*.sdgame "$ROOT"/tests/fuzz/regressions/*.sdgame ;;
     *) echo "$FX"/*."$1" "$ROOT"/tests/fuzz/regressions/*."$1" ;;
   esac
 }
