@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 #include "data/context.h"
 #include "data/data_folder.h"
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
 
         sd::FrmStartup title(ctx);
         if (!title.Load()) return 1;
+        // "--replay FILE": the record is played back over the title screen.
+        for (int i = 1; i + 1 < argc; ++i) {
+            if (std::string(argv[i]) == "--replay") title.StartReplay(argv[i + 1]);
+        }
 
         // Start-up measurement: report when the title screen is up, then leave.
         if (std::getenv("SD_STARTUP_PROBE")) {

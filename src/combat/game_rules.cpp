@@ -154,7 +154,9 @@ Outcome ApplyAction(WorldRecord& w, GameStateRecord& s, const Action& a) {
 
 Outcome Game::Apply(const Action& a) {
     played_.push_back(a);
-    return ApplyAction(*w_, *state_, a);
+    Outcome o = ApplyAction(*w_, *state_, a);
+    if (onApplied) onApplied(o);
+    return o;
 }
 
 HeadlessGame::HeadlessGame(WorldRecord w) : world_(std::move(w)) {

@@ -5,6 +5,7 @@
 // the tools all go through it, so every rule (reach and moving, firing and
 // damage, destruction, the turn hand-over, victory) lives here once.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "combat/action.h"
@@ -33,6 +34,10 @@ public:
 
     const WorldRecord& world() const { return *w_; }
     const GameStateRecord& state() const { return *state_; }
+
+    // Told of every action applied, with its outcome: the running game's
+    // record is written from here, so no way of playing can bypass it.
+    std::function<void(const Outcome&)> onApplied;
 
 private:
     WorldRecord* w_;

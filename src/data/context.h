@@ -40,6 +40,11 @@ struct Context {
     // The one source of chance in the game: the light computer's aim. Seeded
     // once per run; a test seeds it to replay a game.
     std::mt19937 computerRandom;
+    uint32_t computerSeed = 0;  // what computerRandom was seeded with, for the records
+    // Records of games are written (not with "-NORECORD"); a folder that cannot
+    // be written is reported once a run.
+    bool recordsOn = false;
+    bool recordProblemSaid = false;
 
     // --- services (not owned; null where a test needs none) ---
     platform::Platform* platform = nullptr;

@@ -95,6 +95,9 @@ public:
     // brings it back.
     void hideWindow();
 
+    // The window's title (UTF-8), e.g. while a replay runs.
+    void setWindowTitle(const std::string& title);
+
     // --- messages ---
     // The message (Windows-1252) in a panel of the game's own, over the current
     // screen, with the caption and one button; returns when the player has
@@ -143,7 +146,7 @@ public:
     void injectCloseRequest();
     // A key pressed in the window, as the window system reports it (Alt held
     // or not, a first press or the keyboard's repeat).
-    enum class Key { Return, KeypadEnter, Space, Escape, LetterA };
+    enum class Key { Return, KeypadEnter, Space, Escape, LetterA, Right, Plus, Minus };
     void injectKeyDown(Key key, bool alt, bool repeat = false);
     // Called whenever an event loop finds the queue empty (headless runs): a
     // test uses it to answer a modal screen. Under the virtual clock a loop that

@@ -203,6 +203,9 @@ void Platform::Impl::dispatch(const SDL_Event& ev) {
         return;
     }
     switch (ev.type) {
+        case SDL_KEYDOWN:
+            handleKey(ev.key);
+            return;
         case SDL_QUIT:
             idleVirtualMs = 0;
             self.requestQuit();
@@ -378,6 +381,9 @@ void Platform::injectKeyDown(Key key, bool alt, bool repeat) {
         case Key::Space: ev.key.keysym = {SDL_SCANCODE_SPACE, SDLK_SPACE, 0, 0}; break;
         case Key::Escape: ev.key.keysym = {SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, 0, 0}; break;
         case Key::LetterA: ev.key.keysym = {SDL_SCANCODE_A, SDLK_a, 0, 0}; break;
+        case Key::Right: ev.key.keysym = {SDL_SCANCODE_RIGHT, SDLK_RIGHT, 0, 0}; break;
+        case Key::Plus: ev.key.keysym = {SDL_SCANCODE_KP_PLUS, SDLK_KP_PLUS, 0, 0}; break;
+        case Key::Minus: ev.key.keysym = {SDL_SCANCODE_MINUS, SDLK_MINUS, 0, 0}; break;
     }
     if (alt) ev.key.keysym.mod = KMOD_LALT;
     SDL_PushEvent(&ev);

@@ -120,6 +120,7 @@ struct Platform::Impl {
     Target hitTest(double x, double y) const;
     void dispatch(const SDL_Event& ev);
     void handleMove(double x, double y);
+    void handleKey(const SDL_KeyboardEvent& key);  // platform_keys.cpp
     void handleDown(int button, int shift, double x, double y);
     void handleUp(int button, int shift, double x, double y);
     void pushInjected(const Injected& in);

@@ -11,6 +11,9 @@
 
 namespace sd::platform {
 
+// The keys a screen can take (the replay's controls); others are not passed on.
+enum class KeyName { Space, Right, Plus, Minus, Escape };
+
 class Screen {
 public:
     // A screen with a caption gets a title bar of this height above it and a
@@ -57,6 +60,8 @@ public:
     // The window's close command (or the program's termination) asks this screen
     // to close; unset means it is simply closed.
     std::function<void()> onCloseRequest;
+    // A key pressed while this screen is the topmost shown (or the modal one).
+    std::function<void(KeyName)> onKey;
 
     // A screen that plays something over time asks to be woken at a moment
     // of the platform's clock (monotonic seconds): the event loop waits no

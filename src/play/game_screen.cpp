@@ -11,11 +11,14 @@
 #include "play/command_buttons.h"
 #include "play/computer_turn.h"
 #include "play/cursor.h"
+#include "play/game_recorder.h"
 #include "play/game_screen_impl.h"
+#include "play/record_play_impl.h"
 #include "play/exit_screen.h"
 #include "play/perform.h"
 #include "play/shoot.h"
 #include "play/shot_trail.h"
+#include "combat/game_record.h"
 #include "play/turn_cycle.h"
 #include "play/aiming_dial.h"
 
@@ -27,7 +30,9 @@ namespace {
 // idle and the turn is a person's: during a shot or the victory wait, and all
 // through the computer's turn, the board, the command buttons and the weapon
 // switch ignore the mouse. This is the one place that decides it.
-bool PersonMayPlay(const GameScreen& g) { return g.phase == GamePhase::Idle && !g.closed && !ComputersTurn(g); }
+bool PersonMayPlay(const GameScreen& g) {
+    return g.phase == GamePhase::Idle && !g.closed && !ComputersTurn(g) && !g.replay;
+}
 
 template <typename F>
 auto WhenIdle(GameScreen* g, F handler) {
@@ -130,6 +135,7 @@ FrmMain::Impl::Impl(Context& c)
 void FrmMain::Impl::CloseGameScreen() {
     if (closed) return;
     closed = true;
+    EndRecordOnClose(*this);
     show.Clear();
     buttons.Clear();
     if (screen != nullptr) platform.closeScreen(*screen);
@@ -169,6 +175,37 @@ FrmMain::~FrmMain() {
 void FrmMain::Load() {
     Impl& g = *impl_;
     if (g.screen != nullptr) return;
+    Open();
+    if (!g.closed) BeginRecord(g);
+}
+
+void FrmMain::Continue(const GameRecord& r) {
+    Impl& g = *impl_;
+    if (g.screen != nullptr) return;
+    g.ctx.GameState.WorldNumber = r.header.world;
+    g.ctx.opponent = r.header.opponent;
+    Open();
+    if (!g.closed) ContinueRecord(g, r);
+}
+
+void FrmMain::Replay(const GameRecord& r, const std::string& windowTitle) {
+    Impl& g = *impl_;
+    if (g.screen != nullptr) return;
+    g.ctx.GameState.WorldNumber = r.header.world;
+    const Opponent saved = g.ctx.opponent;
+    // The recorded computer's actions are replayed, not decided again.
+    g.ctx.opponent = Opponent::Person;
+    Open();
+    if (g.closed) {
+        g.ctx.opponent = saved;
+        return;
+    }
+    StartReplay(g, r, windowTitle);
+    g.replay->savedOpponent = saved;
+}
+
+void FrmMain::Open() {
+    Impl& g = *impl_;
     g.screen = &g.platform.createScreen("FrmMain");
     g.screen->setBackground(platform::Color{0, 0, 0});
     // The window's close command (the program is ending) takes the screen away;

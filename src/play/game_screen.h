@@ -2,12 +2,14 @@
 // The game screen FrmMain: board, info panel, command buttons, and (later) the
 // aiming dial and the victory panel.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "combat/action.h"
 
 namespace sd {
 struct Context;
+struct GameRecord;
 
 class FrmMain {
 public:
@@ -19,6 +21,13 @@ public:
     // Creates the screen and runs StartGame for ctx.GameState.WorldNumber. When a
     // file error closes the screen during the start, IsClosed() is true afterwards.
     void Load();
+    // Instead of Load: the recorded game on its world and against its
+    // opponent, rebuilt without animations to where it stopped, and recorded on.
+    void Continue(const GameRecord& r);
+    // Instead of Load: plays the record back with every picture and sound;
+    // Space pauses, Right steps, + and - change the pace, Escape leaves. The
+    // window's title says so. Nothing is recorded.
+    void Replay(const GameRecord& r, const std::string& windowTitle);
     // True once the game screen has closed itself (game over, leaving, file error).
     // The owner then destroys it at a safe point (not inside one of its handlers).
     bool IsClosed() const;
@@ -34,6 +43,7 @@ public:
     Impl& impl();  // for tests of the game screen
 
 private:
+    void Open();
     std::unique_ptr<Impl> impl_;
 };
 

@@ -11,6 +11,7 @@
 #include "combat/computer_player.h"
 #include "combat/game_rules.h"
 #include "play/game_screen.h"
+#include "play/record_play.h"
 #include "play/show_queue.h"
 #include "render/game_graphics.h"
 #include "render/info_panel.h"
@@ -24,6 +25,7 @@ class Element;
 }  // namespace platform
 
 class FrmExit;
+class GameRecorder;
 
 // What the game screen is doing. Only Idle takes the board, the command
 // buttons and the weapon switch; the others each wait for their own click
@@ -84,6 +86,10 @@ struct FrmMain::Impl {
     // replayed one): the dial's pointer travels there instead of waiting for
     // the person's click. Taken by the aiming that uses it.
     std::optional<int16_t> presetAngle;
+    // The running game's record (none with "-NORECORD", in a replay or a test).
+    std::unique_ptr<GameRecorder> recorder;
+    // The record being played back; the person's input is ignored meanwhile.
+    std::unique_ptr<ReplayState> replay;
     // The exit screen while it is open; the show holds still meanwhile.
     std::unique_ptr<FrmExit> exitScreen;
 

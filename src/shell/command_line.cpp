@@ -22,6 +22,8 @@ bool CommandLineHas(const Context& ctx, const std::string& upperSwitch) {
 
 void ParseCommandLine(Context& ctx) {
     ctx.SoundOn = !CommandLineHas(ctx, "-NOSOUND");
+    // The records of games are the only files the game writes; off for this run.
+    ctx.recordsOn = !CommandLineHas(ctx, "-NORECORD");
     // A player alone can start straight into a game against the strong computer.
     if (CommandLineHas(ctx, "-COMPUTER")) ctx.opponent = Opponent::ComputerStrong;
     // The result does not matter: the game runs in whatever mode the display has.

@@ -1,9 +1,12 @@
 #include "shell/title_screen.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 
 #include "base/layout.h"
+#include "combat/record_check.h"
 #include "data/context.h"
 #include "data/ini_file.h"
 #include "platform/clock.h"
@@ -13,6 +16,7 @@
 #include "platform/screen.h"
 #include "platform/surface.h"
 #include "play/cursor.h"
+#include "play/game_recorder.h"
 #include "play/game_screen.h"
 #include "play/show_error.h"
 #include "render/fx_bitmap.h"
@@ -44,7 +48,11 @@ constexpr double kOpponentCentre = kTitleWidth / 2.0;
 constexpr int kOpponentTop = 478;
 constexpr int kOpponentHeight = 30;
 constexpr double kOpponentPoints = 15;
-
+// "Spiel fortsetzen" stands in the same band, above "Spiel starten" whose
+// alternative it is, in the menu's colours: the three menu labels keep their
+// places, and the line is only there while an unfinished game exists.
+constexpr int kContinueLeft = 0;
+const char* const kContinueCaption = "Spiel fortsetzen";
 }  // namespace
 
 FrmStartup::FrmStartup(Context& ctx) : ctx_(ctx) {
@@ -84,6 +92,11 @@ void FrmStartup::BuildElements() {
     lblOpponent_->onMouseMove = [this](double, double, int) { OpponentLabelMouseMove(); };
     lblOpponent_->onClick = [this](int) { OpponentLabelClick(); };
 
+    lblContinue_ = &screen_->addLabel("LblContinue");
+    lblContinue_->setVisible(false);
+    lblContinue_->onMouseMove = [this](double, double, int) { ContinueLabelMouseMove(); };
+    lblContinue_->onClick = [this](int) { ContinueGame(); };
+
     for (int n = 0; n < kPreviewCount; ++n) {
         Element& box = screen_->addPanel("PicWorld", n);
         box.onClick = [this](int index) { WorldBoxClick(index); };
@@ -100,7 +113,8 @@ void FrmStartup::BuildElements() {
 bool FrmStartup::Load() {
     ParseCommandLine(ctx_);
     // Every run plays differently against the light computer.
-    ctx_.computerRandom.seed(std::random_device{}());
+    ctx_.computerSeed = std::random_device{}();
+    ctx_.computerRandom.seed(ctx_.computerSeed);
     LoadSoundNames(ctx_);
     if (!LoadTitlePicture()) {
         Unload();
@@ -112,11 +126,24 @@ bool FrmStartup::Load() {
     LayOutTitlePanel();
     LayOutMenu();
     LayOutOpponentLabel();
+    lblContinue_->setFont(Font::open("Arial", kOpponentPoints, true));
+    lblContinue_->setSize(kLabelWidth, kOpponentHeight);
+    lblContinue_->setPosition(kContinueLeft, kOpponentTop);
+    lblContinue_->setTextColor(kLabelNormal);
+    lblContinue_->setText(kContinueCaption);
     LayOutPreviews();
     WorldBoxClick(0);
     Highlight(-1);
+    OfferContinue();
     ctx_.platform->showScreen(*screen_);
     ctx_.platform->processPendingEvents();
+    if (CommandLineHas(ctx_, "-CONTINUE")) {
+        if (lblContinue_->visible()) {
+            ContinueGame();
+        } else {
+            std::fprintf(stderr, "sternenduell: kein unterbrochenes Spiel zum Fortsetzen\n");
+        }
+    }
     return true;
 }
 
@@ -177,17 +204,72 @@ void FrmStartup::WorldBoxClick(int k) { ClickWorldPreview(ctx_, picWorld_, k); }
 
 void FrmStartup::LabelMouseMove(int k) {
     HighlightOpponent(false);
+    HighlightContinue(false);
     Highlight(static_cast<int16_t>(k));
 }
 
 void FrmStartup::TitlePanelMouseMove() {
     HighlightOpponent(false);
+    HighlightContinue(false);
     Highlight(-1);
 }
 
 void FrmStartup::OpponentLabelMouseMove() {
     Highlight(-1);
+    HighlightContinue(false);
     HighlightOpponent(true);
+}
+
+void FrmStartup::ContinueLabelMouseMove() {
+    Highlight(-1);
+    HighlightOpponent(false);
+    HighlightContinue(true);
+}
+
+void FrmStartup::HighlightContinue(bool on) {
+    const platform::Color c = on ? kLabelHighlighted : kLabelNormal;
+    if (lblContinue_->textColor() != c) lblContinue_->setTextColor(c);
+}
+
+void FrmStartup::OfferContinue() {
+    const std::string path = UnfinishedRecordPath();
+    bool offer = false;
+    if (!path.empty() && std::filesystem::exists(path)) {
+        offer = OpenRecord(path, {ctx_.path("worlds.dat"), ctx_.path("settings.dat")}).problem.empty();
+    }
+    lblContinue_->setVisible(offer);
+}
+
+void FrmStartup::ContinueGame() {
+    if (ended_) return;
+    PlaySoundEffect(ctx_, Sfx::MenuClick);
+    const std::string path = UnfinishedRecordPath();
+    OpenedRecord opened = OpenRecord(path, {ctx_.path("worlds.dat"), ctx_.path("settings.dat")});
+    if (!opened.problem.empty()) {
+        ShowError(ctx_, "Das Spiel kann nicht fortgesetzt werden.\n" + opened.problem);
+        lblContinue_->setVisible(false);
+        return;
+    }
+    if (game_) finishedGames_.push_back(std::move(game_));
+    game_ = std::make_unique<FrmMain>(ctx_);
+    game_->Continue(opened.record);
+    ctx_.platform->hideScreen(*screen_);
+    if (game_->IsClosed()) ShowTitleScreen();
+}
+
+bool FrmStartup::StartReplay(const std::string& path) {
+    OpenedRecord opened = OpenRecord(path, {ctx_.path("worlds.dat"), ctx_.path("settings.dat")});
+    if (!opened.problem.empty()) {
+        ShowError(ctx_, "Die Aufzeichnung kann nicht abgespielt werden.\n" + opened.problem);
+        return false;
+    }
+    if (game_) finishedGames_.push_back(std::move(game_));
+    game_ = std::make_unique<FrmMain>(ctx_);
+    const std::string name = std::filesystem::path(path).filename().string();
+    game_->Replay(opened.record, "Sternenduell - Wiederholung: " + name);
+    ctx_.platform->hideScreen(*screen_);
+    if (game_->IsClosed()) ShowTitleScreen();
+    return true;
 }
 
 void FrmStartup::HighlightOpponent(bool on) {
@@ -242,6 +324,9 @@ void FrmStartup::StartGame() {
 
 void FrmStartup::ShowTitleScreen() {
     if (ended_) return;
+    OfferContinue();
+    // A continued game brought its own opponent along.
+    ShowOpponent(ctx_, *lblOpponent_, kOpponentCentre);
     ctx_.platform->showScreen(*screen_);
 }
 

@@ -4,6 +4,7 @@
 // opens and frees them once they have closed.
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "shell/title_menu.h"
@@ -46,6 +47,13 @@ public:
     void InfoPanelClick();
     void OpponentLabelMouseMove();
     void OpponentLabelClick();
+    void ContinueLabelMouseMove();
+    // Continues the unfinished game from its record; a record that cannot be
+    // used is reported (naming the file and line) and the title stays.
+    void ContinueGame();
+    // Plays the record at path back on the game screen; false (reported) when
+    // it cannot be used.
+    bool StartReplay(const std::string& path);
 
     platform::Screen& screen() { return *screen_; }
     platform::Element& titlePanel() { return *picBack_; }
@@ -53,6 +61,7 @@ public:
     platform::Element& menuLabel(int k) { return *lblButton_[k]; }
     platform::Element& infoPanel() { return *picInfo_; }
     platform::Element& opponentLabel() { return *lblOpponent_; }
+    platform::Element& continueLabel() { return *lblContinue_; }
     // The game screen opened last; null before the first game.
     FrmMain* game() { return game_.get(); }
 
@@ -63,6 +72,9 @@ private:
     void LayOutMenu();
     void LayOutOpponentLabel();
     void HighlightOpponent(bool on);
+    void HighlightContinue(bool on);
+    // Shows "Spiel fortsetzen" when an unfinished game's record can be continued.
+    void OfferContinue();
     void LayOutPreviews();
     void StartGame();
     void ShowTitleScreen();
@@ -73,6 +85,7 @@ private:
     platform::Element* picBack_ = nullptr;
     platform::Element* picInfo_ = nullptr;
     platform::Element* lblOpponent_ = nullptr;  // who plays red
+    platform::Element* lblContinue_ = nullptr;  // the unfinished game, when there is one
     MenuLabels lblButton_{};
     PreviewBoxes picWorld_{};
     std::unique_ptr<FrmMain> game_;

@@ -8,6 +8,7 @@
 
 // The tool is a program, not a library: its logic is compiled into this test.
 #include "../../tools/trajectory/trajectory_tool.cpp"
+#include "../../tools/trajectory/record_commands.cpp"
 
 namespace {
 

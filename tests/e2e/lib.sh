@@ -58,6 +58,8 @@ e2e_prepare() {
     GAME="$GAMEDIR/sternenduell"
     FX="$GAMEDIR/fx"
     GAME_LOG="$GAMEDIR/game.log"
+    # The records of the games played go to the run's folder, not to the home.
+    export XDG_STATE_HOME="$GAMEDIR/state"
 }
 
 # Colour entry n of settings.dat as #RRGGBB; nothing when it is not there.

@@ -1,5 +1,6 @@
 #include "trajectory_tool.h"
 
+#include "record_commands.h"
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -22,7 +23,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: sternenduell-trajectory [--worlds FILE] --world N (--from X Y --angle A | --scan) --player P\n"
-    "       sternenduell-trajectory [--worlds FILE] --duel (N | all)\n";
+    "       sternenduell-trajectory [--worlds FILE] --duel (N | all)\n"
+    "       sternenduell-trajectory --verify [--worlds FILE] RECORD...\n"
+    "       sternenduell-trajectory --record N OUT [--worlds FILE]\n";
 
 // A duel still undecided at this turn is called a draw.
 constexpr int16_t kDuelTurnLimit = 200;
@@ -290,6 +293,8 @@ int RunDuels(const Options& o, const WorldsFile& file, std::ostream& out, std::o
 
 int RunTool(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
             std::ostream& err) {
+    if (!args.empty() && args[0] == "--verify") return RunVerify({args.begin() + 1, args.end()}, programDir, out, err);
+    if (!args.empty() && args[0] == "--record") return RunRecord({args.begin() + 1, args.end()}, programDir, out, err);
     Options o;
     if (!Parse(args, o)) {
         err << kUsage;
