@@ -43,7 +43,8 @@ const char* RefusalText(Refusal r) {
     switch (r) {
         case Refusal::GameOver: return "das Spiel ist schon entschieden";
         case Refusal::NotOwnUnit: return "dort steht keine Einheit der Seite am Zug";
-        case Refusal::CannotMove: return "die Einheit kann dieses Feld nicht erreichen";
+        case Refusal::CannotMove:
+        case Refusal::TooFar: return "die Einheit kann dieses Feld nicht erreichen";
         case Refusal::NotEnemy: return "dort steht kein Gegner";
         case Refusal::NoCharge: return "keine Plasmaladung mehr";
         case Refusal::NoEnergy: return "zu wenig Energie f\xFCr den Strahl";
