@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string error;
-    const bool loaded = g_platform->setCursorFromIco(g_file->hold(data, size), &error);
+    const bool loaded = g_platform->pointer().setFromIco(g_file->hold(data, size), &error);
     fuzz::Require(loaded == error.empty());
     fuzz::Outcomes::text(loaded ? "loaded" : error);
     return 0;
