@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <mutex>
 
+#include "base/scope_guard.h"
 #include "platform/window/message_box.h"
 #include "platform/draw/sdl_draw.h"
 
@@ -33,17 +34,12 @@ void ArmBoxChild() {
     if (getppid() != parent) _exit(1);
 }
 
-// While it lives, the forks of this process are box processes.
-struct BoxForks {
-    BoxForks() {
-        static std::once_flag registered;
-        std::call_once(registered, [] { pthread_atfork(nullptr, nullptr, ArmBoxChild); });
-        g_boxParent = getpid();
-    }
-    ~BoxForks() { g_boxParent = 0; }
-    BoxForks(const BoxForks&) = delete;
-    BoxForks& operator=(const BoxForks&) = delete;
-};
+// From here until the box is gone, the forks of this process are box processes.
+void ArmBoxForks() {
+    static std::once_flag registered;
+    std::call_once(registered, [] { pthread_atfork(nullptr, nullptr, ArmBoxChild); });
+    g_boxParent = getpid();
+}
 
 }  // namespace
 
@@ -60,7 +56,8 @@ void SdlMessageBox::showError(const std::string& caption, const std::string& tex
     std::fflush(stderr);
     if (headless_) return;
     if (systemBox_) {
-        const BoxForks forks;
+        ArmBoxForks();
+        const ScopeExit disarm([] { g_boxParent = 0; });
         if (systemBox_(c, t, window_) == 0) return;
     }
     std::fprintf(stderr, "sternenduell: no system message box (%s)\n", SDL_GetError());
