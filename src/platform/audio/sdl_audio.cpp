@@ -1,6 +1,6 @@
 // Wave playback through SDL_mixer: one channel, so a new sound cuts off the
 // one still playing, like the classic asynchronous wave player.
-#include <SDL_mixer.h>
+#include <SDL.h>
 
 #include <cmath>
 #include <map>
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/audio/audio.h"
+#include "platform/audio/mixer_library.h"
 #include "platform/files/file_guard.h"
-#include <SDL.h>
 
 namespace sd::platform {
 
@@ -18,6 +18,7 @@ struct SdlAudioPlayer::Impl {
     bool failed = false;
     bool lastWasAlert = false;
     int plays = 0;
+    const detail::MixerLibrary* mix = nullptr;
     std::map<std::string, Mix_Chunk*> chunks;  // null: the file could not be played
     std::vector<int16_t> alertSamples;
     Mix_Chunk* alert = nullptr;
@@ -30,16 +31,17 @@ struct SdlAudioPlayer::Impl {
 bool SdlAudioPlayer::Impl::open() {
     if (opened) return true;
     if (failed) return false;  // tried once; no device means silence for the run
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    mix = detail::Mixer();
+    if (!mix || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         failed = true;
         return false;
     }
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (mix->OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         failed = true;
         return false;
     }
-    Mix_AllocateChannels(1);
+    mix->AllocateChannels(1);
     opened = true;
     return true;
 }
@@ -49,7 +51,7 @@ Mix_Chunk* SdlAudioPlayer::Impl::alertChunk() {
     if (alert) return alert;
     int rate = 0, channels = 0;
     Uint16 format = 0;
-    if (!Mix_QuerySpec(&rate, &format, &channels) || rate <= 0 || channels <= 0) return nullptr;
+    if (!mix->QuerySpec(&rate, &format, &channels) || rate <= 0 || channels <= 0) return nullptr;
     const int frames = rate * 150 / 1000;
     const int edge = rate * 5 / 1000;
     alertSamples.assign(static_cast<size_t>(frames) * channels, 0);
@@ -60,20 +62,20 @@ Mix_Chunk* SdlAudioPlayer::Impl::alertChunk() {
         const double v = std::sin(2.0 * 3.141592653589793 * 880.0 * i / rate) * env * 0.35 * 32767.0;
         for (int c = 0; c < channels; ++c) alertSamples[static_cast<size_t>(i) * channels + c] = static_cast<int16_t>(v);
     }
-    alert = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(alertSamples.data()),
+    alert = mix->QuickLoad_RAW(reinterpret_cast<Uint8*>(alertSamples.data()),
                               static_cast<Uint32>(alertSamples.size() * sizeof(int16_t)));
     return alert;
 }
 
 void SdlAudioPlayer::Impl::close() {
     if (!opened) return;
-    Mix_HaltChannel(-1);
+    mix->HaltChannel(-1);
     for (auto& [path, chunk] : chunks)
-        if (chunk) Mix_FreeChunk(chunk);
+        if (chunk) mix->FreeChunk(chunk);
     chunks.clear();
-    if (alert) Mix_FreeChunk(alert);
+    if (alert) mix->FreeChunk(alert);
     alert = nullptr;
-    Mix_CloseAudio();
+    mix->CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     opened = false;
 }
@@ -93,13 +95,13 @@ void SdlAudioPlayer::play(const std::string& path) {
         // the alert tone like a missing one.
         std::string file;
         if (detail::ReadFileHead(path, detail::kMaxSoundFileBytes, file) && detail::WaveFileProblem(file).empty()) {
-            chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
+            chunk = m.mix->LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
         }
         m.chunks.emplace(path, chunk);  // a failed file is remembered and not read again
     }
     m.lastWasAlert = chunk == nullptr;
     if (!chunk) chunk = m.alertChunk();
-    if (chunk) Mix_PlayChannel(0, chunk, 0);  // channel 0 busy: the old sound stops
+    if (chunk) m.mix->PlayChannelTimed(0, chunk, 0, -1);  // channel 0 busy: the old sound stops
 }
 
 bool SdlAudioPlayer::deviceOpened() const { return impl_->opened; }
