@@ -58,6 +58,7 @@ void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
     const Rect area = Intersect(wanted, kCanvasRect);
     if (area.empty()) return;
     if (!dst) {
+        if (canvas.empty()) canvas = Surface(kCanvasWidth, kCanvasHeight);
         dst = canvas.writableNative(area);
         if (!dst) return;
     }
