@@ -1,5 +1,5 @@
 // libFuzzer target for the pointer icons c1.ico and c2.ico: the input goes
-// through the platform's own pointer path, Platform::setCursorFromIco (the
+// through the platform's own pointer path, Pointer::setFromIco (the
 // file checks, our decoder, the hot spot, the cursor made of it), on the
 // dummy video driver.
 #include <cstdint>

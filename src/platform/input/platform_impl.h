@@ -79,7 +79,7 @@ struct Platform::Impl {
     bool inIdleHook = false;
     uint64_t idleVirtualMs = 0;
 
-    // --- compositing and presenting (platform_frame.cpp) ---
+    // --- compositing and presenting (frame.cpp) ---
     // Takes every change noted since the last frame, on the screens shown.
     Damage collectDamage();
     // Recomposes area of the canvas (or of dst, a surface of the canvas's
@@ -90,7 +90,7 @@ struct Platform::Impl {
     // when nothing did.
     void present();
 
-    // --- events (platform_events.cpp) ---
+    // --- events (events.cpp, mouse.cpp) ---
     struct Target {
         Screen* screen = nullptr;
         Element* element = nullptr;
