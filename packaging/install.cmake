@@ -76,5 +76,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The libraries come from the binaries (dpkg-shlibdeps); the font the game
 # opens by its file name is no library, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2")
+# SDL_mixer is opened when the first sound plays, so the computed
+# dependencies do not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2, libsdl2-mixer-2.0-0")
 include(CPack)

@@ -8,8 +8,10 @@
 
 #include "data/context.h"
 #include "data/data_folder.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
+#include "platform/process/sdl_start.h"
 #include "play/cursor.h"
+#include "play/error_panel.h"
 #include "play/sound.h"
 #include "shell/command_line.h"
 #include "shell/title_screen.h"
@@ -17,8 +19,10 @@
 int main(int argc, char** argv) {
     try {
         sd::platform::Platform platform;
+        // Where the system's message box cannot be shown, the game's own panel.
+        sd::UseErrorPanel(platform);
         sd::Context ctx;
-        ctx.programDir = sd::DataFolder(sd::platform::Platform::programDirectory());
+        ctx.programDir = sd::DataFolder(sd::platform::ProgramDirectory());
         ctx.platform = &platform;
         ctx.clock = &platform.clock();
         ctx.messageBox = &platform.messageBox();
@@ -55,7 +59,7 @@ int main(int argc, char** argv) {
         // The program end has hidden the window and given the display back;
         // the rest (memory, the audio device, the window system's connection)
         // the process's end gives back by itself, without waiting for any of it.
-        platform.endProcess(0);
+        platform.window().endProcess(0);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "sternenduell: %s\n", e.what());
         return 1;

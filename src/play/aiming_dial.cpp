@@ -5,8 +5,8 @@
 
 #include "base/rounding.h"
 #include "data/context.h"
-#include "platform/element.h"
-#include "platform/platform.h"
+#include "platform/input/element.h"
+#include "platform/input/platform.h"
 #include "play/computer_turn.h"
 
 namespace sd {

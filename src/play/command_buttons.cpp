@@ -2,7 +2,7 @@
 
 #include "base/layout.h"
 #include "data/context.h"
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "play/computer_turn.h"
 #include "play/cursor.h"
 #include "play/turn_cycle.h"

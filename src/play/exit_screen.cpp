@@ -3,10 +3,10 @@
 #include <string>
 
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 #include "play/show_error.h"
 #include "play/sound.h"
-#include "platform/clock.h"
+#include "platform/process/clock.h"
 #include "render/fx_bitmap.h"
 
 namespace sd {

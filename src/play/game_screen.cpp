@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 #include "play/board_click.h"
 #include "play/cell_picking.h"
 #include "play/command_buttons.h"

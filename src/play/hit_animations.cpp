@@ -2,7 +2,7 @@
 
 #include "data/board_geometry.h"
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 #include "play/sound.h"
 #include "render/board_drawing.h"
 

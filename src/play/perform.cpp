@@ -7,7 +7,7 @@
 #include "combat/game_rules.h"
 #include "combat/movement.h"
 #include "data/context.h"
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "play/shot_playback.h"
 #include "play/shot_trail.h"
 #include "play/sound.h"

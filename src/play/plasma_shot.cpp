@@ -1,6 +1,6 @@
 #include "base/rounding.h"
 #include "data/context.h"
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "play/hit_animations.h"
 #include "play/shot_playback.h"
 #include "play/shot_trail.h"

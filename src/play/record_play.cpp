@@ -4,7 +4,7 @@
 
 #include "combat/game_record.h"
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 #include "play/computer_turn.h"
 #include "play/game_recorder.h"
 #include "play/perform.h"
@@ -55,18 +55,19 @@ void QueueNext(GameScreen& g) {
     g.show.Then([&g] { ReplayStep(g); });
 }
 
-void ReplayKey(GameScreen& g, platform::KeyName key) {
+void ReplayKey(GameScreen& g, platform::Key key) {
     if (g.closed || !g.replay) return;
     ReplayState& r = *g.replay;
     switch (key) {
-        case platform::KeyName::Space: r.paused = !r.paused; break;
-        case platform::KeyName::Right:
+        default: break;
+        case platform::Key::Space: r.paused = !r.paused; break;
+        case platform::Key::Right:
             r.paused = true;
             r.step = true;
             break;
-        case platform::KeyName::Plus: r.speed = std::min<int>(r.speed + 1, kReplayGapMs.size() - 1); break;
-        case platform::KeyName::Minus: r.speed = std::max(r.speed - 1, 0); break;
-        case platform::KeyName::Escape: g.CloseGameScreen(); return;
+        case platform::Key::Plus: r.speed = std::min<int>(r.speed + 1, kReplayGapMs.size() - 1); break;
+        case platform::Key::Minus: r.speed = std::max(r.speed - 1, 0); break;
+        case platform::Key::Escape: g.CloseGameScreen(); return;
     }
     g.Advance();
 }
@@ -124,8 +125,8 @@ void ContinueRecord(GameScreen& g, const GameRecord& r) {
 void StartReplay(GameScreen& g, const GameRecord& r, const std::string& title) {
     g.replay = std::make_unique<ReplayState>();
     for (const RecordedAction& a : r.actions) g.replay->actions.push_back(a.action);
-    g.platform.setWindowTitle(title);
-    g.screen->onKey = [&g](platform::KeyName k) { ReplayKey(g, k); };
+    g.platform.window().setTitle(title);
+    g.screen->onKey = [&g](platform::Key k) { ReplayKey(g, k); };
     QueueNext(g);
     g.Advance();
 }
@@ -135,7 +136,7 @@ void EndRecordOnClose(GameScreen& g) {
     g.recorder.reset();
     if (g.replay) {
         g.ctx.opponent = g.replay->savedOpponent;
-        g.platform.setWindowTitle("Sternenduell");
+        g.platform.window().setTitle("Sternenduell");
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/element.h"
-#include "platform/screen.h"
+#include "platform/input/element.h"
+#include "platform/input/screen.h"
 
 namespace sd {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "data/context.h"
-#include "platform/message_box.h"
+#include "platform/window/message_box.h"
 
 namespace sd {
 

@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/audio/audio.h"
+#include "platform/input/platform.h"
 
 namespace sd {
 

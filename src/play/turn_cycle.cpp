@@ -7,7 +7,7 @@
 #include "data/context.h"
 #include "data/settings_file.h"
 #include "data/world_file.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 #include "play/command_buttons.h"
 #include "play/cursor.h"
 #include "play/exit_screen.h"

@@ -5,8 +5,8 @@
 
 #include "combat/victory.h"
 #include "data/context.h"
-#include "platform/element.h"
-#include "platform/platform.h"
+#include "platform/input/element.h"
+#include "platform/input/platform.h"
 
 namespace sd {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/surface.h"
+#include "platform/draw/surface.h"
 #include "render/game_graphics.h"
 #include "render/glyph_table.h"
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "base/geometry.h"
-#include "platform/color.h"
-#include "platform/surface.h"
+#include "platform/draw/color.h"
+#include "platform/draw/surface.h"
 #include "render/game_graphics.h"
 
 namespace sd {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/load_result.h"
-#include "platform/surface.h"
+#include "platform/draw/surface.h"
 
 namespace sd {
 struct Context;

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "base/layout.h"
-#include "platform/element.h"
-#include "platform/image_strip.h"
-#include "platform/surface.h"
+#include "platform/input/element.h"
+#include "platform/draw/image_strip.h"
+#include "platform/draw/surface.h"
 
 namespace sd {
 

@@ -10,8 +10,8 @@
 #include "base/layout.h"
 #include "data/context.h"
 #include "data/message_text.h"
-#include "platform/font.h"
-#include "platform/screen.h"
+#include "platform/draw/font.h"
+#include "platform/input/screen.h"
 #include "render/fx_bitmap.h"
 
 namespace sd {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "render/game_graphics.h"
 
 namespace sd {

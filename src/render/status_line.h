@@ -4,8 +4,8 @@
 // (it writes an arrow the data files' code page lacks).
 #include <string>
 
-#include "platform/color.h"
-#include "platform/element.h"
+#include "platform/draw/color.h"
+#include "platform/input/element.h"
 #include "render/game_graphics.h"
 
 namespace sd {

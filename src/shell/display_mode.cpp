@@ -8,25 +8,26 @@
 #include "shell/display_mode.h"
 
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
+#include "platform/window/window.h"
 
 namespace sd {
 
 bool SetDisplayMode(Context& ctx, int16_t width, int16_t height, bool apply) {
     if (!ctx.platform) return false;
     platform::Platform& p = *ctx.platform;
-    p.takeDisplayMode();
+    p.window().takeDisplayMode();
 
     // "Can be set": the display offers the mode, or at least the scaled canvas
     // can fill the desktop. Either way the game gets its 800 x 600 screen.
-    if (!p.displayOffers(width, height) && !p.canFullscreen()) return false;
+    if (!p.window().displayOffers(width, height) && !p.window().canFullscreen()) return false;
     if (!apply) return true;
-    return p.enterFullscreen(width, height);
+    return p.window().enterFullscreen(width, height);
 }
 
 bool RestoreDisplayMode(Context& ctx) {
-    if (!ctx.platform || !ctx.platform->displayModeTaken()) return false;
-    return ctx.platform->leaveFullscreen();
+    if (!ctx.platform || !ctx.platform->window().displayModeTaken()) return false;
+    return ctx.platform->window().leaveFullscreen();
 }
 
 }  // namespace sd

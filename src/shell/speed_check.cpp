@@ -1,10 +1,10 @@
 #include "shell/speed_check.h"
 
 #include "data/context.h"
-#include "platform/clock.h"
-#include "platform/element.h"
-#include "platform/platform.h"
-#include "platform/surface.h"
+#include "platform/process/clock.h"
+#include "platform/input/element.h"
+#include "platform/input/platform.h"
+#include "platform/draw/surface.h"
 
 namespace sd {
 

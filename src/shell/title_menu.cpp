@@ -4,10 +4,10 @@
 
 #include "base/layout.h"
 #include "data/context.h"
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "play/show_error.h"
 #include "render/fx_bitmap.h"
-#include "platform/surface.h"
+#include "platform/draw/surface.h"
 
 namespace sd {
 

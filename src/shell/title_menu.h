@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "data/context.h"
-#include "platform/color.h"
+#include "platform/draw/color.h"
 
 namespace sd {
 struct Context;

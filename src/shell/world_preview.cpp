@@ -8,8 +8,8 @@
 #include "data/ini_file.h"
 #include "data/number_text.h"
 #include "base/rounding.h"
-#include "platform/color.h"
-#include "platform/element.h"
+#include "platform/draw/color.h"
+#include "platform/input/element.h"
 #include "play/sound.h"
 
 namespace sd {

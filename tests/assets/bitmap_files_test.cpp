@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "asset_readers.h"
-#include "platform/surface.h"
+#include "platform/draw/surface.h"
 
 using namespace asset_test;
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 #include "play/board_click.h"
 #include "play/cell_picking.h"
 #include "play/game_screen.h"

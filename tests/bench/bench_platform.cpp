@@ -3,8 +3,11 @@
 // adds is in bench_x_present).
 #include <benchmark/benchmark.h>
 
-#include "platform/font.h"
-#include "platform/platform.h"
+#include "platform/draw/font.h"
+#include "platform/input/platform.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 using namespace sd::platform;
 
@@ -57,7 +60,7 @@ void BM_CompositeAndPresentFrame(benchmark::State& state) {
         f.board_->canvas().setPixel(i++ % 800, 10, Color{255, 255, 255});  // something changed
         f.platform.processPendingEvents();                                 // composites and presents
     }
-    state.counters["presents"] = static_cast<double>(f.platform.presentCount());
+    state.counters["presents"] = static_cast<double>(Driver(f.platform).presentCount());
 }
 BENCHMARK(BM_CompositeAndPresentFrame)->Unit(benchmark::kMicrosecond);
 
@@ -68,7 +71,7 @@ void BM_CompositeAndPresentWholeBoard(benchmark::State& state) {
         f.board_->canvas().fill(Color{static_cast<uint8_t>(i++ & 63), 5, 30});  // a repainted board
         f.platform.processPendingEvents();
     }
-    state.counters["pixels/frame"] = static_cast<double>(f.platform.lastFrameArea());
+    state.counters["pixels/frame"] = static_cast<double>(Driver(f.platform).lastFrameArea());
 }
 BENCHMARK(BM_CompositeAndPresentWholeBoard)->Unit(benchmark::kMicrosecond);
 

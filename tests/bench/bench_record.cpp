@@ -10,8 +10,8 @@
 
 #include "combat/record_check.h"
 #include "data/context.h"
-#include "platform/clock.h"
-#include "platform/message_box.h"
+#include "platform/process/clock.h"
+#include "platform/window/message_box.h"
 #include "play/game_recorder.h"
 
 namespace {

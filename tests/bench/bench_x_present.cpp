@@ -8,7 +8,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/platform.h"
+#include "platform/input/platform.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 using namespace sd::platform;
 
@@ -57,7 +60,7 @@ void BM_X_CellFrameToScreen(benchmark::State& state) {
         ++k;
         g->platform->refresh();
     }
-    state.counters["pixels/frame"] = static_cast<double>(g->platform->lastFrameArea());
+    state.counters["pixels/frame"] = static_cast<double>(Driver(*g->platform).lastFrameArea());
 }
 BENCHMARK(BM_X_CellFrameToScreen)->Unit(benchmark::kMicrosecond);
 
@@ -71,7 +74,7 @@ void BM_X_BoardAndPanelToScreen(benchmark::State& state) {
         g->info->canvas().fillRect(190, 15, 600, 80, Color{0, 0, 0});
         g->platform->refresh();
     }
-    state.counters["pixels/frame"] = static_cast<double>(g->platform->lastFrameArea());
+    state.counters["pixels/frame"] = static_cast<double>(Driver(*g->platform).lastFrameArea());
 }
 BENCHMARK(BM_X_BoardAndPanelToScreen)->Unit(benchmark::kMicrosecond);
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/file_guard.h"
-#include "platform/surface.h"
+#include "platform/files/file_guard.h"
+#include "platform/draw/surface.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/file_guard.h"
+#include "platform/files/file_guard.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::UseDummyDrivers();

@@ -13,15 +13,15 @@ using Cursor = HeadlessPlatform;
 
 TEST_F(Cursor, BadFilesKeepThePointerAndNameTheFile) {
     std::string error;
-    EXPECT_FALSE(platform.setCursorFromIco("/nonexistent/fx/c1.ico", &error));
+    EXPECT_FALSE(platform.pointer().setFromIco("/nonexistent/fx/c1.ico", &error));
     EXPECT_NE(error.find("c1.ico"), std::string::npos) << error;
 
     const std::string junk = ::testing::TempDir() + "sd_cursor_junk.ico";
     std::ofstream(junk) << "not an icon at all";
     error.clear();
-    EXPECT_FALSE(platform.setCursorFromIco(junk, &error));
+    EXPECT_FALSE(platform.pointer().setFromIco(junk, &error));
     EXPECT_NE(error.find("sd_cursor_junk.ico"), std::string::npos) << error;
-    platform.setSystemCursor();
+    platform.pointer().setSystem();
 }
 
 TEST_F(Cursor, TheGamesOwnIconsLoad) {
@@ -29,7 +29,7 @@ TEST_F(Cursor, TheGamesOwnIconsLoad) {
         const std::string path = std::string(SD_OUT_DIR) + "/fx/" + name;
         if (!std::filesystem::exists(path)) GTEST_SKIP() << "assets not generated: " << path;
         std::string error;
-        EXPECT_TRUE(platform.setCursorFromIco(path, &error)) << error;
+        EXPECT_TRUE(platform.pointer().setFromIco(path, &error)) << error;
     }
 }
 

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "platform/damage.h"
-#include "platform/surface.h"
+#include "platform/draw/damage.h"
+#include "platform/draw/surface.h"
 
 using namespace sd::platform;
 

@@ -1,8 +1,11 @@
 // Elements: pictures, drawing layer, sizes, borders, labels as composited.
 #include <gtest/gtest.h>
 
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "platform_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 using namespace sd::platform;
 using sd::platform::testing::HeadlessPlatform;
@@ -105,7 +108,7 @@ TEST_F(Compositing, LaterElementsAndScreensLieOnTop) {
     dialog.centreOnCanvas();
     platform.showScreen(dialog);
 
-    Surface shot = platform.snapshot();
+    Surface shot = Driver(platform).snapshot();
     EXPECT_EQ(shot.pixel(10, 10), 0xFF0000u);
     EXPECT_EQ(shot.pixel(75, 75), 0x00FF00u);
     EXPECT_EQ(shot.pixel(500, 100), 0x000028u);
@@ -113,7 +116,7 @@ TEST_F(Compositing, LaterElementsAndScreensLieOnTop) {
 
     a.bringToFront(under);
     platform.hideScreen(dialog);
-    shot = platform.snapshot();
+    shot = Driver(platform).snapshot();
     EXPECT_EQ(shot.pixel(75, 75), 0xFF0000u);
     EXPECT_EQ(shot.pixel(400, 300), 0x000028u);
 }
@@ -127,7 +130,7 @@ TEST_F(Compositing, BorderIsAFrameAroundTheDrawingArea) {
     box.setBackground(Color{0, 0, 0});
     box.canvas().setPixel(0, 0, Color{255, 255, 0});
     platform.showScreen(s);
-    const Surface shot = platform.snapshot();
+    const Surface shot = Driver(platform).snapshot();
     EXPECT_EQ(shot.pixel(11, 11), 0xFFFF00u) << "drawing starts one pixel in";
     EXPECT_NE(shot.pixel(10, 10), 0u);
     EXPECT_EQ(shot.pixel(10, 10), shot.pixel(29, 29));
@@ -146,7 +149,7 @@ TEST_F(Compositing, LabelTextIsCentredWithoutBackground) {
     label.setText("Information");
     label.setTextColor(Color{0, 250, 0});
     platform.showScreen(s);
-    const Surface shot = platform.snapshot();
+    const Surface shot = Driver(platform).snapshot();
 
     int minX = 800, maxX = -1, minY = 600, maxY = -1;
     for (int y = 100; y < 146; ++y)
@@ -164,11 +167,11 @@ TEST_F(Compositing, LabelTextIsCentredWithoutBackground) {
     EXPECT_EQ(shot.pixel(100, 100), 0x00005Au) << "no background behind the text";
 
     // The colour can change while the label is shown.
-    const uint64_t before = platform.presentCount();
+    const uint64_t before = Driver(platform).presentCount();
     label.setTextColor(Color{200, 250, 200});
     platform.processPendingEvents();
-    EXPECT_GT(platform.presentCount(), before);
-    const Surface again = platform.snapshot();
+    EXPECT_GT(Driver(platform).presentCount(), before);
+    const Surface again = Driver(platform).snapshot();
     bool reddish = false;
     for (int x = minX; x <= maxX && !reddish; ++x)
         for (int y = minY; y <= maxY && !reddish; ++y) reddish = (again.pixel(x, y) >> 16) > 100;
@@ -181,13 +184,13 @@ TEST_F(Compositing, PresentsOnlyWhenSomethingChanged) {
     e.setSize(10, 10);
     platform.showScreen(s);
     platform.processPendingEvents();
-    const uint64_t once = platform.presentCount();
+    const uint64_t once = Driver(platform).presentCount();
     platform.processPendingEvents();
     platform.waitEvents(10);
-    EXPECT_EQ(platform.presentCount(), once);
+    EXPECT_EQ(Driver(platform).presentCount(), once);
     e.canvas().setPixel(1, 1, Color{1, 1, 1});
     platform.processPendingEvents();
-    EXPECT_EQ(platform.presentCount(), once + 1);
+    EXPECT_EQ(Driver(platform).presentCount(), once + 1);
 
     // Drawing nobody sees: a loose surface, a hidden element, a hidden screen.
     Surface loose(5, 5);
@@ -199,14 +202,14 @@ TEST_F(Compositing, PresentsOnlyWhenSomethingChanged) {
     Element& offScreen = other.addPanel("O");
     offScreen.setSize(10, 10);
     platform.processPendingEvents();
-    const uint64_t settled = platform.presentCount();
+    const uint64_t settled = Driver(platform).presentCount();
     hidden.canvas().line(0, 0, 9, 9, Color{255, 0, 0});
     offScreen.canvas().fill(Color{0, 255, 0});
     loose.fill(Color{1, 2, 3});
     platform.processPendingEvents();
-    EXPECT_EQ(platform.presentCount(), settled);
+    EXPECT_EQ(Driver(platform).presentCount(), settled);
     // Showing the hidden element makes its drawing count.
     hidden.setVisible(true);
     platform.processPendingEvents();
-    EXPECT_EQ(platform.presentCount(), settled + 1);
+    EXPECT_EQ(Driver(platform).presentCount(), settled + 1);
 }

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "platform_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 using namespace sd::platform;
 using sd::platform::testing::HeadlessPlatform;
@@ -59,18 +62,18 @@ protected:
 };
 
 TEST_F(Events, TopmostVisibleElementGetsItsOwnCoordinatesAndIndex) {
-    platform.injectMouseMove(150.25, 80.5);
+    Driver(platform).injectMouseMove(150.25, 80.5);
     platform.processPendingEvents();
     EXPECT_EQ(log.last(), "Box move 49.25 29.50 #4") << "one pixel of border in";
-    platform.injectMouseMove(10.5, 20);
+    Driver(platform).injectMouseMove(10.5, 20);
     platform.processPendingEvents();
     EXPECT_EQ(log.last(), "Back move 10.50 20.00 #-1");
-    platform.injectMouseMove(500, 400);  // no element there
+    Driver(platform).injectMouseMove(500, 400);  // no element there
     platform.processPendingEvents();
     EXPECT_EQ(log.last(), "screen move 500.00 400.00 #-1");
 
     box->setVisible(false);
-    platform.injectMouseMove(150, 80);
+    Driver(platform).injectMouseMove(150, 80);
     platform.processPendingEvents();
     EXPECT_EQ(log.last(), "Back move 150.00 80.00 #-1") << "hidden elements are skipped";
 
@@ -78,13 +81,13 @@ TEST_F(Events, TopmostVisibleElementGetsItsOwnCoordinatesAndIndex) {
     box->setVisible(true);
     box->onMouseMove = nullptr;
     log.lines.clear();
-    platform.injectMouseMove(150, 80);
+    Driver(platform).injectMouseMove(150, 80);
     platform.processPendingEvents();
     EXPECT_TRUE(log.lines.empty());
 }
 
 TEST_F(Events, ReleaseGoesToThePressedElementAndClickNeedsTheSameOne) {
-    platform.injectClick(110, 60);
+    Driver(platform).injectClick(110, 60);
     platform.processPendingEvents();
     ASSERT_EQ(log.lines.size(), 3u);
     EXPECT_EQ(log.lines[0], "Box down 9.00 9.00 #4");
@@ -92,20 +95,20 @@ TEST_F(Events, ReleaseGoesToThePressedElementAndClickNeedsTheSameOne) {
     EXPECT_EQ(log.lines[2], "Box click #4");
 
     log.lines.clear();
-    platform.injectMouseDown(110, 60);
-    platform.injectMouseUp(20, 30);  // released over the panel below
+    Driver(platform).injectMouseDown(110, 60);
+    Driver(platform).injectMouseUp(20, 30);  // released over the panel below
     platform.processPendingEvents();
     ASSERT_EQ(log.lines.size(), 2u);
     EXPECT_EQ(log.lines[1], "Box up -81.00 -21.00 #4") << "relative to the pressed element, no click";
 
     log.lines.clear();
-    platform.injectMouseDown(20, 30);
-    platform.injectMouseUp(110, 60);
+    Driver(platform).injectMouseDown(20, 30);
+    Driver(platform).injectMouseUp(110, 60);
     platform.processPendingEvents();
     EXPECT_EQ(log.lines.back(), "Back up 110.00 60.00 #-1");
 
     log.lines.clear();
-    platform.injectClick(600, 500);  // the screen's own background
+    Driver(platform).injectClick(600, 500);  // the screen's own background
     platform.processPendingEvents();
     EXPECT_EQ(log.lines, std::vector<std::string>{"screen up 600.00 500.00 #-1"});
 }
@@ -126,10 +129,10 @@ TEST_F(Events, ModalScreenTakesAllInputUntilItCloses) {
     // The test answers the dialog from the idle hook: first a click on the
     // screen below (which must not get through), then one on the button.
     int idleCalls = 0;
-    platform.setIdleHook([&] {
+    Driver(platform).setIdleHook([&] {
         ++idleCalls;
-        if (idleCalls == 1) platform.injectClick(110, 60);
-        if (idleCalls == 2) platform.injectClick(dialog.left() + 60, dialog.top() + 100);
+        if (idleCalls == 1) Driver(platform).injectClick(110, 60);
+        if (idleCalls == 2) Driver(platform).injectClick(dialog.left() + 60, dialog.top() + 100);
     });
     platform.runModal(dialog);
     EXPECT_EQ(clicks, 1);
@@ -138,8 +141,8 @@ TEST_F(Events, ModalScreenTakesAllInputUntilItCloses) {
         << "the screen below got input during the modal loop";
     EXPECT_TRUE(dialog.closed());
 
-    platform.setIdleHook(nullptr);
-    platform.injectClick(110, 60);
+    Driver(platform).setIdleHook(nullptr);
+    Driver(platform).injectClick(110, 60);
     platform.processPendingEvents();
     EXPECT_EQ(log.last(), "Box click #4") << "input goes below again";
 }
@@ -156,8 +159,8 @@ TEST_F(Events, ClosingAScreenFromItsOwnHandlerIsSafe) {
     };
     e.onClick = [&](int) { ++clicks; };
     platform.showScreen(other);
-    platform.injectClick(10, 10);
-    platform.injectClick(10, 10);  // the second reaches the screen below instead
+    Driver(platform).injectClick(10, 10);
+    Driver(platform).injectClick(10, 10);  // the second reaches the screen below instead
     platform.processPendingEvents();
     EXPECT_EQ(ups, 1);
     EXPECT_EQ(clicks, 0) << "no click on a closed screen";
@@ -169,7 +172,7 @@ TEST_F(Events, WaitAdvancesTheVirtualClockAndAnEndlessWaitFails) {
     const uint64_t start = clock.elapsedMs();
     platform.waitEvents(250);
     EXPECT_EQ(clock.elapsedMs(), start + 250);
-    platform.injectMouseMove(1, 1);
+    Driver(platform).injectMouseMove(1, 1);
     platform.waitEvents(250);
     EXPECT_EQ(clock.elapsedMs(), start + 250) << "pending input is handled without waiting";
 
@@ -198,7 +201,7 @@ TEST_F(Events, CloseCommandAsksEveryScreen) {
     platform.processPendingEvents();  // frees the closed screen: no handle to it may be used after this
 
     // The window's close command takes the same road.
-    platform.injectCloseRequest();
+    Driver(platform).injectCloseRequest();
     platform.processPendingEvents();
     EXPECT_EQ(asked, 2);
 }
@@ -218,10 +221,10 @@ TEST(PlatformLifetime, PlatformsOneAfterAnother) {
         int clicks = 0;
         e.onClick = [&](int) { ++clicks; };
         p.showScreen(s);
-        p.injectClick(5, 5);
+        Driver(p).injectClick(5, 5);
         p.processPendingEvents();
         EXPECT_EQ(clicks, 1) << round;
-        p.injectClick(5, 5);  // left in the queue for the next platform, which must ignore it
+        Driver(p).injectClick(5, 5);  // left in the queue for the next platform, which must ignore it
     }
 }
 
@@ -231,9 +234,9 @@ TEST_F(Events, APassHandlesWhatWasQueuedWhenItBegan) {
     int moves = 0;
     back->onMouseMove = [&](double, double, int) {
         ++moves;
-        platform.injectMouseMove(10, 10);
+        Driver(platform).injectMouseMove(10, 10);
     };
-    platform.injectMouseMove(10, 10);
+    Driver(platform).injectMouseMove(10, 10);
     platform.processPendingEvents();
     EXPECT_EQ(moves, 1);
     platform.processPendingEvents();

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/exit_signals.h"
+#include "platform/process/exit_signals.h"
 
 using namespace sd::platform::detail;
 

@@ -1,13 +1,13 @@
 // The look at picture and sound files before SDL decodes them: headers that
 // claim far more than the game's files are refused, real ones pass. The
 // loaders themselves are checked on files the tests write.
-#include "platform/file_guard.h"
+#include "platform/files/file_guard.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "platform/audio.h"
+#include "platform/audio/audio.h"
 #include "byte_writer.h"
 #include "platform_fixture.h"
 
@@ -132,7 +132,7 @@ TEST_F(LoadersRefuse, BeforeDecodingAndSayWhy) {
     const std::string ico = ::testing::TempDir() + "sd_guard_png.ico";
     std::ofstream(ico, std::ios::binary) << "\x89PNG\r\n\x1a\n" << std::string(64, '\0');
     error.clear();
-    EXPECT_FALSE(platform.setCursorFromIco(ico, &error));
+    EXPECT_FALSE(platform.pointer().setFromIco(ico, &error));
     EXPECT_NE(error.find("not an ICO or CUR file"), std::string::npos) << error;
 
     const std::string wav = ::testing::TempDir() + "sd_guard_slow.wav";

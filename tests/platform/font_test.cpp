@@ -1,8 +1,8 @@
 // Fonts: any face opens, sizes in points at 96 dpi, text drawn without background.
 #include <gtest/gtest.h>
 
-#include "platform/font.h"
-#include "platform/surface.h"
+#include "platform/draw/font.h"
+#include "platform/draw/surface.h"
 
 using namespace sd::platform;
 

@@ -5,8 +5,11 @@
 #include <random>
 #include <string>
 
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "platform_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 using namespace sd::platform;
 using sd::platform::testing::HeadlessPlatform;
@@ -22,8 +25,8 @@ Surface Pattern(int w, int h, int seed) {
 
 // The first pixel where the window differs from a full recomposition, or "".
 std::string FirstDifference(Platform& p) {
-    const Surface window = p.windowPixels();
-    const Surface full = p.snapshot();
+    const Surface window = Driver(p).windowPixels();
+    const Surface full = Driver(p).snapshot();
     if (window.width() != full.width() || window.height() != full.height()) return "window size differs";
     for (int y = 0; y < full.height(); ++y)
         for (int x = 0; x < full.width(); ++x)
@@ -128,44 +131,44 @@ TEST_F(Frames, WindowShowsWhatAFullRecompositionShows) {
 }
 
 TEST_F(Frames, SmallChangesMakeSmallFramesAndNoChangeNoFrame) {
-    const uint64_t before = platform.presentCount();
+    const uint64_t before = Driver(platform).presentCount();
     platform.processPendingEvents();
     platform.waitEvents(50);
-    EXPECT_EQ(platform.presentCount(), before) << "nothing changed, nothing drawn";
+    EXPECT_EQ(Driver(platform).presentCount(), before) << "nothing changed, nothing drawn";
 
     board->canvas().rect(120, 60, 180, 120, Color{0, 255, 0});  // a cell frame
     platform.processPendingEvents();
-    EXPECT_EQ(platform.presentCount(), before + 1);
-    EXPECT_LE(platform.lastFrameArea(), 61 * 61) << "the cell, not the board";
+    EXPECT_EQ(Driver(platform).presentCount(), before + 1);
+    EXPECT_LE(Driver(platform).lastFrameArea(), 61 * 61) << "the cell, not the board";
 
     // A button changes its look: two elements at one place.
     buttons[3]->setVisible(false);
     buttons[4]->setVisible(true);
     platform.processPendingEvents();
-    EXPECT_LE(platform.lastFrameArea(), 150 * 34);
+    EXPECT_LE(Driver(platform).lastFrameArea(), 150 * 34);
 
     // Two cells far apart are two small areas, not the board between them.
     board->canvas().rect(0, 0, 60, 60, Color{0, 255, 0});
     board->canvas().rect(660, 360, 720, 420, Color{0, 255, 0});
     platform.processPendingEvents();
-    EXPECT_LE(platform.lastFrameArea(), 2 * 61 * 61);
+    EXPECT_LE(Driver(platform).lastFrameArea(), 2 * 61 * 61);
 
     // The dialog appears: its place with the title bar, not the whole canvas.
     platform.showScreen(*dialog);
     platform.processPendingEvents();
-    EXPECT_EQ(platform.lastFrameArea(), dialog->frameBounds().area());
+    EXPECT_EQ(Driver(platform).lastFrameArea(), dialog->frameBounds().area());
     EXPECT_EQ(FirstDifference(platform), "");
 }
 
 TEST_F(Frames, ScaledWindowTakesEachPixelFromUnderItsCentre) {
-    ASSERT_TRUE(platform.enterFullscreen(800, 600));
+    ASSERT_TRUE(platform.window().enterFullscreen(800, 600));
     platform.processPendingEvents();
     for (int step = 0; step < 3; ++step) {
         board->canvas().line(10 + 200 * step, 5, 300, 400, Color{255, 0, 255}, 3);
         buttons[0]->setVisible(step % 2 == 1);
         platform.processPendingEvents();
-        const Surface window = platform.windowPixels();
-        const Surface canvas = platform.snapshot();
+        const Surface window = Driver(platform).windowPixels();
+        const Surface canvas = Driver(platform).snapshot();
         ASSERT_GT(window.width(), 800);
         // Letterboxed: the largest 4:3 area, centred; black around it.
         const double scale = std::min(window.width() / 800.0, window.height() / 600.0);
@@ -180,7 +183,7 @@ TEST_F(Frames, ScaledWindowTakesEachPixelFromUnderItsCentre) {
                 ASSERT_EQ(window.pixel(x, y), want) << x << "," << y << " step " << step;
             }
     }
-    EXPECT_TRUE(platform.leaveFullscreen());
+    EXPECT_TRUE(platform.window().leaveFullscreen());
     platform.processPendingEvents();
     EXPECT_EQ(FirstDifference(platform), "");
 }
@@ -210,6 +213,6 @@ TEST_F(Frames, PanelsShareTheirPictureUntilTheyDrawOnIt) {
 }
 
 TEST_F(Frames, EndProcessLeavesWithTheCodeAtOnce) {
-    ASSERT_TRUE(platform.enterFullscreen(800, 600));
-    EXPECT_EXIT(platform.endProcess(3), ::testing::ExitedWithCode(3), "");
+    ASSERT_TRUE(platform.window().enterFullscreen(800, 600));
+    EXPECT_EXIT(platform.window().endProcess(3), ::testing::ExitedWithCode(3), "");
 }

@@ -4,8 +4,11 @@
 
 #include <string>
 
-#include "platform/element.h"
+#include "platform/input/element.h"
 #include "platform_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 using namespace sd::platform;
 using sd::platform::testing::HeadlessPlatform;
@@ -15,8 +18,8 @@ namespace {
 // The first window pixel that is not the canvas pixel under its centre, or "".
 // The dummy display is 4:3 like the canvas, so full screen has no bars.
 std::string FirstWrongPixel(Platform& p) {
-    const Surface window = p.windowPixels();
-    const Surface canvas = p.snapshot();
+    const Surface window = Driver(p).windowPixels();
+    const Surface canvas = Driver(p).snapshot();
     if (window.width() * 3 != window.height() * 4) return "window not 4:3";
     for (int y = 0; y < window.height(); ++y)
         for (int x = 0; x < window.width(); ++x) {
@@ -44,38 +47,38 @@ protected:
         platform.processPendingEvents();
     }
 
-    void press(Platform::Key key, bool alt, bool repeat = false) {
-        platform.injectKeyDown(key, alt, repeat);
+    void press(Driver::Key key, bool alt, bool repeat = false) {
+        Driver(platform).injectKeyDown(key, alt, repeat);
         platform.processPendingEvents();
     }
 };
 
 TEST_F(FullscreenKey, AltEnterSwitchesToFullScreenAndBack) {
-    const uint64_t before = platform.presentCount();
-    press(Platform::Key::Return, true);
-    ASSERT_TRUE(platform.isFullscreen());
-    EXPECT_GT(platform.windowPixels().width(), Platform::kCanvasWidth);
-    EXPECT_GT(platform.presentCount(), before) << "the new size gets a frame at once";
+    const uint64_t before = Driver(platform).presentCount();
+    press(Driver::Key::Return, true);
+    ASSERT_TRUE(platform.window().isFullscreen());
+    EXPECT_GT(Driver(platform).windowPixels().width(), kCanvasWidth);
+    EXPECT_GT(Driver(platform).presentCount(), before) << "the new size gets a frame at once";
     EXPECT_EQ(FirstWrongPixel(platform), "");
 
-    press(Platform::Key::KeypadEnter, true);
-    ASSERT_FALSE(platform.isFullscreen());
-    EXPECT_EQ(platform.windowPixels().width(), Platform::kCanvasWidth);
+    press(Driver::Key::KeypadEnter, true);
+    ASSERT_FALSE(platform.window().isFullscreen());
+    EXPECT_EQ(Driver(platform).windowPixels().width(), kCanvasWidth);
     EXPECT_EQ(FirstWrongPixel(platform), "");
 }
 
 TEST_F(FullscreenKey, OtherKeysAndHeldKeysChangeNothing) {
-    const uint64_t before = platform.presentCount();
-    press(Platform::Key::Return, false);
-    press(Platform::Key::KeypadEnter, false);
-    press(Platform::Key::LetterA, true);
-    press(Platform::Key::Return, true, /*repeat=*/true);
-    EXPECT_FALSE(platform.isFullscreen());
-    EXPECT_EQ(platform.presentCount(), before) << "nothing to show anew";
+    const uint64_t before = Driver(platform).presentCount();
+    press(Driver::Key::Return, false);
+    press(Driver::Key::KeypadEnter, false);
+    press(Driver::Key::LetterA, true);
+    press(Driver::Key::Return, true, /*repeat=*/true);
+    EXPECT_FALSE(platform.window().isFullscreen());
+    EXPECT_EQ(Driver(platform).presentCount(), before) << "nothing to show anew";
 
     // A held Alt+Enter switches once, however long the keyboard repeats it.
-    press(Platform::Key::Return, true);
-    press(Platform::Key::Return, true, true);
-    press(Platform::Key::Return, true, true);
-    EXPECT_TRUE(platform.isFullscreen());
+    press(Driver::Key::Return, true);
+    press(Driver::Key::Return, true, true);
+    press(Driver::Key::Return, true, true);
+    EXPECT_TRUE(platform.window().isFullscreen());
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "byte_writer.h"
-#include "platform/icon_decoder.h"
+#include "platform/files/icon_decoder.h"
 
 using sd::platform::DecodeIcon;
 using sd::platform::IconImage;

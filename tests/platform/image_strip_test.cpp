@@ -1,7 +1,7 @@
 // Image strips: cell numbering row by row, clipping, unusable grids.
 #include <gtest/gtest.h>
 
-#include "platform/image_strip.h"
+#include "platform/draw/image_strip.h"
 
 using namespace sd::platform;
 

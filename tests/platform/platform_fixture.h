@@ -2,7 +2,7 @@
 // A headless platform on the virtual clock, for the platform's own tests.
 #include <gtest/gtest.h>
 
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 
 namespace sd::platform::testing {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/surface.h"
+#include "platform/draw/surface.h"
 
 using namespace sd::platform;
 

@@ -2,7 +2,7 @@
 // must refuse to start then instead of running invisibly.
 #include <gtest/gtest.h>
 
-#include "platform/video_driver.h"
+#include "platform/window/video_driver.h"
 
 TEST(VideoDriver, OnlyDriversThatShowWindowsCount) {
     using sd::platform::ShowsWindows;

@@ -4,6 +4,9 @@
 
 #include "play/shot_playback.h"
 #include "play/shot_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -73,34 +76,34 @@ TEST_F(DialTest, TheShotWaitsForTheClickWhileThePointerFollows) {
     bool hit = true;
     std::vector<int16_t> anglesSeen;
     auto step = std::make_shared<int>(0);
-    plat->setIdleHook([this, step, &anglesSeen] {
+    Driver(*plat).setIdleHook([this, step, &anglesSeen] {
         if (*step >= 4) return;  // the flight's own waits
         ASSERT_EQ(g().phase, GamePhase::Aiming) << "nothing goes on before the click";
         EXPECT_TRUE(Dial().visible());
         EXPECT_FALSE(gfx().PicPlasma->visible());
         const double x = Dial().left(), y = Dial().top();
         switch ((*step)++) {
-            case 0: plat->injectMouseMove(x + 140, y + 65); break;
+            case 0: Driver(*plat).injectMouseMove(x + 140, y + 65); break;
             case 1:
                 anglesSeen.push_back(ctx.GameState.AimAngle);
                 // Board and buttons stay idle while the dial waits.
-                plat->injectClick(15 + CellX(7), CellY(2));
-                plat->injectMouseMove(gfx().PicButtonNormal[1]->left() + 5, gfx().PicButtonNormal[1]->top() + 5);
+                Driver(*plat).injectClick(15 + CellX(7), CellY(2));
+                Driver(*plat).injectMouseMove(gfx().PicButtonNormal[1]->left() + 5, gfx().PicButtonNormal[1]->top() + 5);
                 break;
             case 2:
                 EXPECT_FALSE(ctx.GameState.hasSelection());
                 EXPECT_FALSE(gfx().PicButtonOver[1]->visible());
-                plat->injectMouseMove(x + 75, y + 5);
+                Driver(*plat).injectMouseMove(x + 75, y + 5);
                 break;
             case 3:
                 anglesSeen.push_back(ctx.GameState.AimAngle);
-                plat->injectClick(x + 75, y + 65);  // a click alone keeps the angle
+                Driver(*plat).injectClick(x + 75, y + 65);  // a click alone keeps the angle
                 break;
             default: break;
         }
     });
     AimAndFly();
-    plat->setIdleHook(nullptr);
+    Driver(*plat).setIdleHook(nullptr);
     hit = g().lastOutcome.hit;
     if (hit) {
         hitX = g().lastOutcome.struck.x;

@@ -4,6 +4,9 @@
 #include "play/command_buttons.h"
 #include "play/turn_cycle.h"
 #include "play/exit_screen.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -25,7 +28,7 @@ TEST_F(ButtonTest, HoverShowsOneHoverLookAndThePanelResetsThem) {
     EXPECT_TRUE(ShowsOnly(0, 'n'));
     EXPECT_TRUE(ShowsOnly(2, 'o'));
     // Through real pointer events: the info panel resets every button.
-    plat->injectMouseMove(400, gfx().PicDisplay1->top() + 150);
+    Driver(*plat).injectMouseMove(400, gfx().PicDisplay1->top() + 150);
     plat->processPendingEvents();
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(ShowsOnly(i, 'n')) << i;
 }
@@ -53,11 +56,11 @@ TEST_F(ButtonTest, EndTurnButtonPlaysBeforeTheTurnAndPausesPressed) {
     // During the pause the pressed look is shown.
     ButtonHover(g(), 1);
     bool pressedSeen = false;
-    plat->setIdleHook([&] { pressedSeen = pressedSeen || ShowsOnly(1, 'c'); });
+    Driver(*plat).setIdleHook([&] { pressedSeen = pressedSeen || ShowsOnly(1, 'c'); });
     const uint64_t before = clock.elapsedMs();
     ButtonPress(g(), 1);
     Settle();
-    plat->setIdleHook(nullptr);
+    Driver(*plat).setIdleHook(nullptr);
     EXPECT_TRUE(pressedSeen);
     EXPECT_GE(clock.elapsedMs() - before, 200u);
     EXPECT_EQ(Sounds(), Vec{1});
@@ -68,10 +71,10 @@ TEST_F(ButtonTest, EndTurnButtonPlaysBeforeTheTurnAndPausesPressed) {
 TEST_F(ButtonTest, ClickOnAHoveredButtonThroughPointerEvents) {
     const auto* b = gfx().PicButtonNormal[0];
     const double x = b->left() + b->width() / 2.0, y = b->top() + b->height() / 2.0;
-    plat->injectMouseMove(x, y);
+    Driver(*plat).injectMouseMove(x, y);
     plat->processPendingEvents();
     EXPECT_TRUE(ShowsOnly(0, 'o'));
-    plat->injectClick(x, y);
+    Driver(*plat).injectClick(x, y);
     plat->processPendingEvents();
     EXPECT_TRUE(ctx.GameState.GridVisible);
     EXPECT_EQ(Sounds(), Vec{1});
@@ -108,14 +111,14 @@ TEST_F(ButtonTest, BusyBlocksButtonsAndWeaponButNotTheCursorReactions) {
         return std::pair{e->left() + x, e->top() + y};
     };
     auto [nx, ny] = onto(gfx().PicButtonNormal[1]);
-    plat->injectMouseMove(nx, ny);
+    Driver(*plat).injectMouseMove(nx, ny);
     plat->processPendingEvents();
     EXPECT_TRUE(ShowsOnly(1, 'n'));
     const uint64_t before = clock.elapsedMs();
     auto [ox, oy] = onto(gfx().PicButtonOver[0]);
-    plat->injectClick(ox, oy);
+    Driver(*plat).injectClick(ox, oy);
     auto [wx, wy] = onto(gfx().PicDisplay1, 300, 110);
-    plat->injectClick(wx, wy);
+    Driver(*plat).injectClick(wx, wy);
     plat->processPendingEvents();
     EXPECT_FALSE(ctx.GameState.GridVisible);
     EXPECT_EQ(ctx.World.thing(14).Weapon, sd::Weapon::Plasma);
@@ -128,16 +131,16 @@ TEST_F(ButtonTest, BusyBlocksButtonsAndWeaponButNotTheCursorReactions) {
 // copy of the hook, so the step counter lives outside it.)
 void AnswerExitScreen(platform::Platform& plat, GameScreen& g, int button, bool closeWindow = false) {
     auto step = std::make_shared<int>(0);
-    plat.setIdleHook([&plat, &g, button, closeWindow, step] {
+    Driver(plat).setIdleHook([&plat, &g, button, closeWindow, step] {
         if (g.exitScreen == nullptr || g.exitScreen->screen() == nullptr) return;
         platform::Screen& s = *g.exitScreen->screen();
         const double x = s.left() + 54 + 20, y = s.top() + (button == 0 ? 91 : 135) + 10;
         if (closeWindow) {
-            if ((*step)++ == 0) plat.injectCloseRequest();
+            if ((*step)++ == 0) Driver(plat).injectCloseRequest();
             return;
         }
-        if (*step == 0) plat.injectMouseMove(x, y);
-        if (*step == 1) plat.injectClick(x, y);
+        if (*step == 0) Driver(plat).injectMouseMove(x, y);
+        if (*step == 1) Driver(plat).injectClick(x, y);
         ++*step;
     });
 }
@@ -146,7 +149,7 @@ TEST_F(ButtonTest, LeavingConfirmedShowsTheTitleScreen) {
     AnswerExitScreen(*plat, g(), 0);
     ButtonPress(g(), 2);
     Settle();
-    plat->setIdleHook(nullptr);
+    Driver(*plat).setIdleHook(nullptr);
     EXPECT_TRUE(ctx.GameState.GameOver);
     EXPECT_EQ(Sounds(), (Vec{1, 1}));  // the button, then the exit screen's first button
     EXPECT_TRUE(game->IsClosed());
@@ -159,7 +162,7 @@ TEST_F(ButtonTest, LeavingCancelledReturnsToTheSameTurn) {
     AnswerExitScreen(*plat, g(), 1);
     ButtonPress(g(), 2);
     Settle();
-    plat->setIdleHook(nullptr);
+    Driver(*plat).setIdleHook(nullptr);
     EXPECT_FALSE(ctx.GameState.GameOver);
     EXPECT_EQ(Sounds(), (Vec{1, 0}));
     EXPECT_FALSE(game->IsClosed());
@@ -173,7 +176,7 @@ TEST_F(ButtonTest, ClosingTheWindowDuringTheExitScreenLeavesGameOverAlone) {
     AnswerExitScreen(*plat, g(), 0, true);
     ButtonPress(g(), 2);
     Settle();
-    plat->setIdleHook(nullptr);
+    Driver(*plat).setIdleHook(nullptr);
     EXPECT_TRUE(plat->quitRequested());
     EXPECT_FALSE(ctx.GameState.GameOver);
     EXPECT_TRUE(game->IsClosed());
@@ -221,15 +224,15 @@ TEST_F(ButtonTest, ASecondClickOnARestingPointerCountsForEveryButton) {
     for (int i = 0; i < 3; ++i) {
         const platform::Element& normal = *gfx().PicButtonNormal[i];
         const double x = normal.left() + 20, y = normal.top() + 10;
-        plat->injectMouseMove(x, y);
-        plat->injectClick(x, y);
+        Driver(*plat).injectMouseMove(x, y);
+        Driver(*plat).injectClick(x, y);
         pressAndWait();
         if (i == 2) answerBack();
         ASSERT_TRUE(ShowsOnly(i, 'n')) << i;
         Sounds();
         const bool grid = ctx.GameState.GridVisible;
         const int16_t turn = ctx.GameState.TurnCounter;
-        plat->injectClick(x, y);  // no move in between
+        Driver(*plat).injectClick(x, y);  // no move in between
         plat->processPendingEvents();
         EXPECT_TRUE(ShowsOnly(i, 'c')) << "button " << i << " shows its pressed look";
         pressAndWait();

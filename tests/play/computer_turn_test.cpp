@@ -12,7 +12,10 @@
 #include "play/computer_turn.h"
 #include "play/exit_screen.h"
 #include "play/game_fixture.h"
-#include "platform/screen.h"
+#include "platform/input/screen.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -26,7 +29,7 @@ protected:
         Begin(Opponent::ComputerStrong);
     }
     void TearDown() override {
-        if (plat) plat->setIdleHook(nullptr);
+        if (plat) Driver(*plat).setIdleHook(nullptr);
         GameTest::TearDown();
     }
 
@@ -67,16 +70,16 @@ protected:
     static int Count(const Vec& v, int sound) { return static_cast<int>(std::count(v.begin(), v.end(), sound)); }
 
     // A pointer move onto an element of the game screen, and a click there.
-    void PointAt(const platform::Element& e, double x = 10, double y = 10) { plat->injectMouseMove(e.left() + x, e.top() + y); }
-    void ClickAt(const platform::Element& e, double x = 10, double y = 10) { plat->injectClick(e.left() + x, e.top() + y); }
-    void ClickCell(int x, int y) { plat->injectClick(15 + CellX(x), CellY(y)); }
+    void PointAt(const platform::Element& e, double x = 10, double y = 10) { Driver(*plat).injectMouseMove(e.left() + x, e.top() + y); }
+    void ClickAt(const platform::Element& e, double x = 10, double y = 10) { Driver(*plat).injectClick(e.left() + x, e.top() + y); }
+    void ClickCell(int x, int y) { Driver(*plat).injectClick(15 + CellX(x), CellY(y)); }
 };
 
 TEST_F(ComputerTurnTest, AfterThePersonsTurnTheComputerPlaysItsOwnThroughTheGamesPaths) {
     const WorldRecord expected = Predicted();
     std::set<int16_t> dialAngles;
     bool dialShown = false;
-    plat->setIdleHook([&] {
+    Driver(*plat).setIdleHook([&] {
         if (g().phase != GamePhase::Aiming) return;
         dialShown = dialShown || gfx().PicAngle->visible();
         dialAngles.insert(ctx.GameState.AimAngle);
@@ -123,7 +126,7 @@ TEST_F(ComputerTurnTest, ThePersonsInputIsIgnoredAllThroughTheComputersTurn) {
     const WorldRecord expected = Predicted();
     int noise = 0;
     uint64_t last = 0;
-    plat->setIdleHook([&] {
+    Driver(*plat).setIdleHook([&] {
         // Every 50 ms of the turn a different thing a person might do (not at
         // every idle moment, or the clock would never move on).
         if (!ComputersTurn(g()) || clock.elapsedMs() < last + 50) return;
@@ -151,21 +154,21 @@ TEST_F(ComputerTurnTest, ThePersonsInputIsIgnoredAllThroughTheComputersTurn) {
 // Leaves through "Verlassen" as soon as the computer's plasma ball flies:
 // onto the button, a click on it, then the exit screen's answer.
 void LeaveWhileTheBallFlies(platform::Platform& plat, GameScreen& g, int answer, int& step) {
-    plat.setIdleHook([&plat, &g, answer, &step] {
+    Driver(plat).setIdleHook([&plat, &g, answer, &step] {
         if (g.closed) return;
         const platform::Element& normal = *g.gfx.PicButtonNormal[2];
         const platform::Element& over = *g.gfx.PicButtonOver[2];
         if (step == 0 && g.phase == GamePhase::Flying && ComputersTurn(g)) {
-            plat.injectMouseMove(normal.left() + 10, normal.top() + 10);
+            Driver(plat).injectMouseMove(normal.left() + 10, normal.top() + 10);
             ++step;
         } else if (step == 1) {
-            plat.injectClick(over.left() + 10, over.top() + 10);
+            Driver(plat).injectClick(over.left() + 10, over.top() + 10);
             ++step;
         } else if (step >= 2 && g.exitScreen != nullptr && g.exitScreen->screen() != nullptr) {
             const platform::Screen& s = *g.exitScreen->screen();
             const double x = s.left() + 54 + 20, y = s.top() + (answer == 0 ? 91 : 135) + 10;
-            if (step == 2) plat.injectMouseMove(x, y);
-            if (step == 3) plat.injectClick(x, y);
+            if (step == 2) Driver(plat).injectMouseMove(x, y);
+            if (step == 3) Driver(plat).injectClick(x, y);
             ++step;
         }
     });
@@ -197,10 +200,10 @@ TEST_F(ComputerTurnTest, VerlassenWorksInTheMiddleOfTheComputersShot) {
 
 TEST_F(ComputerTurnTest, ClosingTheWindowWhileTheDialTurnsStopsTheTurn) {
     bool closed = false;
-    plat->setIdleHook([&] {
+    Driver(*plat).setIdleHook([&] {
         if (!closed && g().phase == GamePhase::Aiming) {
             closed = true;
-            plat->injectCloseRequest();
+            Driver(*plat).injectCloseRequest();
         }
     });
     ButtonPress(g(), 1);
@@ -215,7 +218,7 @@ TEST_F(ComputerTurnTest, TheComputersWinningShotShowsTheVictoryPanelAndEndsTheGa
     ctx.World.thing(14).Schild = 20;
     ctx.World.thing(15).Schild = 20;
     bool panelSeen = false;
-    plat->setIdleHook([&] {
+    Driver(*plat).setIdleHook([&] {
         if (g().closed || g().phase != GamePhase::Victory) return;
         panelSeen = gfx().PicWin->visible();
         ClickAt(*gfx().PicWin, 20, 20);  // the person's click
@@ -254,13 +257,13 @@ TEST_F(ComputerTurnTest, TheComputerNeverActsOutOfTurn) {
 TEST_F(ComputerTurnTest, AfterTheComputersTurnAClickOnTheRestingPointerEndsTheTurnAgain) {
     const platform::Element& normal = *gfx().PicButtonNormal[1];
     const double x = normal.left() + 20, y = normal.top() + 10;
-    plat->injectMouseMove(x, y);
-    plat->injectClick(x, y);
+    Driver(*plat).injectMouseMove(x, y);
+    Driver(*plat).injectClick(x, y);
     plat->processPendingEvents();
     Settle();
     ASSERT_EQ(ctx.GameState.TurnCounter, 3);
     ASSERT_EQ(ctx.GameState.CurrentPlayer, 1);
-    plat->injectClick(x, y);  // the pointer has not moved since
+    Driver(*plat).injectClick(x, y);  // the pointer has not moved since
     plat->processPendingEvents();
     Settle();
     EXPECT_EQ(ctx.GameState.TurnCounter, 5) << "the person's click ended the turn and the computer played its own";

@@ -2,7 +2,10 @@
 #include "play/exit_screen.h"
 
 #include "play/game_fixture.h"
-#include "platform/screen.h"
+#include "platform/input/screen.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -95,7 +98,7 @@ TEST_F(ExitScreenTest, ClicksOnTheNormalOrPressedLookDoNothing) {
             platform::Element& e = Look(look, k);
             e.setVisible(true);
             s->bringToFront(e);
-            plat->injectClick(s->left() + e.left() + 20, s->top() + e.top() + 10);
+            Driver(*plat).injectClick(s->left() + e.left() + 20, s->top() + e.top() + 10);
             plat->processPendingEvents();
             EXPECT_FALSE(ctx.GameState.GameOver) << look << " " << k;
             EXPECT_FALSE(exitScreen->closed()) << look << " " << k;

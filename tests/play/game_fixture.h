@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "data/context.h"
-#include "platform/audio.h"
-#include "platform/clock.h"
-#include "platform/message_box.h"
-#include "platform/platform.h"
+#include "platform/audio/audio.h"
+#include "platform/process/clock.h"
+#include "platform/window/message_box.h"
+#include "platform/input/platform.h"
 #include "play/board_click.h"
 #include "play/cell_picking.h"
 #include "play/cursor.h"

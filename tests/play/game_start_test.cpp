@@ -1,7 +1,7 @@
 // Game start, file errors at the start, and the turn cycle.
 #include "play/game_fixture.h"
 
-#include "platform/screen.h"
+#include "platform/input/screen.h"
 #include "play/command_buttons.h"
 #include "play/turn_cycle.h"
 #include "render/board_drawing.h"

@@ -4,6 +4,9 @@
 
 #include "play/turn_cycle.h"
 #include "render/board_drawing.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -133,9 +136,9 @@ TEST_F(HoverTest, BusyBlocksTheBoardHandlers) {
     g().phase = GamePhase::Animating;
     // Real pointer events (the board lies at (15, 0) on the canvas), through
     // the screen's wiring where the gate sits.
-    plat->injectMouseMove(15 + CellX(11), CellY(3));
-    plat->injectClick(15 + CellX(5), CellY(3));
-    plat->injectClick(15 + CellX(5), CellY(2));
+    Driver(*plat).injectMouseMove(15 + CellX(11), CellY(3));
+    Driver(*plat).injectClick(15 + CellX(5), CellY(3));
+    Driver(*plat).injectClick(15 + CellX(5), CellY(2));
     plat->processPendingEvents();
     EXPECT_EQ(pointer.CurrentCursor, 1);
     EXPECT_NE(TopEdge(11, 3), Entry(1));
@@ -145,11 +148,11 @@ TEST_F(HoverTest, BusyBlocksTheBoardHandlers) {
 
 TEST_F(HoverTest, PointerEventsReachTheBoardHandlers) {
     // Canvas coordinates: the board lies at (15, 0).
-    plat->injectMouseMove(15 + CellX(3), CellY(4));
+    Driver(*plat).injectMouseMove(15 + CellX(3), CellY(4));
     plat->processPendingEvents();
     EXPECT_EQ(g().LastHoverX, 3);
     EXPECT_EQ(g().LastHoverY, 4);
-    plat->injectClick(15 + CellX(5), CellY(2));
+    Driver(*plat).injectClick(15 + CellX(5), CellY(2));
     plat->processPendingEvents();
     EXPECT_EQ(ctx.GameState.SelectedX, 5);
     EXPECT_EQ(ctx.GameState.SelectedY, 2);

@@ -6,6 +6,9 @@
 #include "combat/record_check.h"
 #include "play/game_recorder.h"
 #include "play/shot_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -27,7 +30,7 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     std::vector<uint32_t> Pixels() {
-        const platform::Surface shot = plat->snapshot();
+        const platform::Surface shot = Driver(*plat).snapshot();
         std::vector<uint32_t> px;
         for (int y = 0; y < shot.height(); ++y)
             for (int x = 0; x < shot.width(); ++x) px.push_back(shot.pixel(x, y));

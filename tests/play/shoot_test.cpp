@@ -6,6 +6,9 @@
 
 #include "play/hit_animations.h"
 #include "play/turn_cycle.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -164,12 +167,12 @@ TEST_F(ShootTest, DestroyingTheLastEnemyShowsTheVictoryPanelAndEndsTheGame) {
     AnswerWaits();
     // While the panel waits, the board, the buttons and the weapon switch are idle.
     auto probe = std::make_shared<int>(0);
-    plat->setIdleHook([this, probe] {
+    Driver(*plat).setIdleHook([this, probe] {
         if (g().phase != GamePhase::Victory) return;
         if ((*probe)++ == 0) {
-            plat->injectClick(15 + CellX(7), CellY(2));  // the other blue unit
+            Driver(*plat).injectClick(15 + CellX(7), CellY(2));  // the other blue unit
             const platform::Element& grid = *gfx().PicButtonNormal[0];
-            plat->injectMouseMove(grid.left() + 10, grid.top() + 10);
+            Driver(*plat).injectMouseMove(grid.left() + 10, grid.top() + 10);
             return;
         }
         EXPECT_TRUE(ctx.GameState.SelectedX == 5 && ctx.GameState.SelectedY == 2) << "board ignored";
@@ -177,7 +180,7 @@ TEST_F(ShootTest, DestroyingTheLastEnemyShowsTheVictoryPanelAndEndsTheGame) {
         EXPECT_TRUE(gfx().PicWin->visible());
         EXPECT_FALSE(ctx.GameState.GameOver);
         const platform::Element& win = *gfx().PicWin;
-        plat->injectClick(win.left() + 20, win.top() + 20);
+        Driver(*plat).injectClick(win.left() + 20, win.top() + 20);
     });
     Click(5, 2);
     Sounds();
@@ -194,7 +197,7 @@ TEST_F(ShootTest, TheVictoryLinesAreWrittenOnThePanel) {
     answerVictory = false;
     std::vector<uint32_t> rows;
     AnswerWaits();
-    plat->setIdleHook([this, &rows] {
+    Driver(*plat).setIdleHook([this, &rows] {
         if (g().phase != GamePhase::Victory) return;
         // Each of the four lines leaves text pixels in its row band.
         const platform::Surface& p = gfx().PicWin->canvas();
@@ -205,7 +208,7 @@ TEST_F(ShootTest, TheVictoryLinesAreWrittenOnThePanel) {
                 for (int x = 10; x < 200; ++x) changed += p.pixel(x, y) != bare.pixel(x, y);
             rows.push_back(changed);
         }
-        plat->injectClick(gfx().PicWin->left() + 20, gfx().PicWin->top() + 20);
+        Driver(*plat).injectClick(gfx().PicWin->left() + 20, gfx().PicWin->top() + 20);
     });
     Shoot(g(), 5, 2, 6, 3);
     Settle();
@@ -243,10 +246,10 @@ TEST_F(ShootTest, AnimationsTakeTheirTime) {
 TEST_F(ShootTest, ClosingTheWindowDuringAShotEndsItCleanly) {
     BeamSetUp(6, 3);
     auto once = std::make_shared<bool>(false);
-    plat->setIdleHook([this, once] {
+    Driver(*plat).setIdleHook([this, once] {
         if (!*once && g().phase == GamePhase::Animating) {
             *once = true;
-            plat->injectCloseRequest();
+            Driver(*plat).injectCloseRequest();
         }
     });
     const uint64_t t0 = clock.elapsedMs();

@@ -10,13 +10,16 @@
 #include "data/board_geometry.h"
 #include "play/game_fixture.h"
 #include "play/shoot.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 
 class ShotTest : public StartedGameTest {
 protected:
     void TearDown() override {
-        if (plat) plat->setIdleHook(nullptr);
+        if (plat) Driver(*plat).setIdleHook(nullptr);
         StartedGameTest::TearDown();
     }
 
@@ -25,18 +28,18 @@ protected:
     // AimAngle as it stands. The victory panel is clicked when it waits.
     void AnswerWaits(std::optional<std::pair<double, double>> dialPoint = std::nullopt) {
         auto step = std::make_shared<int>(0);
-        plat->setIdleHook([this, dialPoint, step] {
+        Driver(*plat).setIdleHook([this, dialPoint, step] {
             if (game == nullptr || game->IsClosed()) return;
             if (g().phase == GamePhase::Aiming) {
                 const platform::Element& dial = *gfx().PicAngle;
                 if (dialPoint && (*step)++ % 2 == 0) {
-                    plat->injectMouseMove(dial.left() + dialPoint->first, dial.top() + dialPoint->second);
+                    Driver(*plat).injectMouseMove(dial.left() + dialPoint->first, dial.top() + dialPoint->second);
                 } else {
-                    plat->injectClick(dial.left() + 75, dial.top() + 65);
+                    Driver(*plat).injectClick(dial.left() + 75, dial.top() + 65);
                 }
             } else if (g().phase == GamePhase::Victory && answerVictory) {
                 const platform::Element& win = *gfx().PicWin;
-                plat->injectClick(win.left() + 20, win.top() + 20);
+                Driver(*plat).injectClick(win.left() + 20, win.top() + 20);
             }
         });
     }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "data/context.h"
-#include "platform/audio.h"
-#include "platform/platform.h"
+#include "platform/audio/audio.h"
+#include "platform/input/platform.h"
 #include "play/sound.h"
 
 using namespace sd;

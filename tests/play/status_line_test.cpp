@@ -3,6 +3,9 @@
 #include "base/layout.h"
 #include "play/shot_fixture.h"
 #include "render/status_line.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -83,7 +86,7 @@ TEST_F(StatusLineTest, TheTrailShowsTheLastShotAndLeavesNoMark) {
     }
     ASSERT_EQ(misses.size(), 2u);
     plat->refresh();
-    const platform::Surface before = plat->snapshot();
+    const platform::Surface before = Driver(*plat).snapshot();
 
     Play(Action::FireAt({5, 2}, {11, 3}, misses[0]));
     std::vector<std::pair<int, int>> dots;
@@ -91,11 +94,11 @@ TEST_F(StatusLineTest, TheTrailShowsTheLastShotAndLeavesNoMark) {
         if (dot->visible()) dots.push_back({static_cast<int>(dot->left()) + 1, static_cast<int>(dot->top()) + 1});
     }
     ASSERT_GE(dots.size(), 3u);
-    platform::Surface shown = plat->snapshot();
+    platform::Surface shown = Driver(*plat).snapshot();
     for (const auto& [x, y] : dots) EXPECT_EQ(shown.pixel(x, y), TeamColor(1).rgb()) << x << "," << y;
 
     Play(Action::FireAt({5, 2}, {11, 3}, misses[1]));
-    shown = plat->snapshot();
+    shown = Driver(*plat).snapshot();
     int restored = 0;
     for (const auto& [x, y] : dots) {
         bool coveredAgain = false;

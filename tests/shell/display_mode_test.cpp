@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/context.h"
-#include "platform/platform.h"
+#include "platform/input/platform.h"
 #include "shell/display_mode.h"
 
 using namespace sd;
@@ -29,30 +29,30 @@ struct DisplayRig {
 TEST(DisplayMode, RestoreWithoutSwitchChangesNothing) {
     DisplayRig rig;
     EXPECT_FALSE(RestoreDisplayMode(rig.ctx));
-    EXPECT_FALSE(rig.platform.displayModeTaken());
-    EXPECT_FALSE(rig.platform.isFullscreen());
+    EXPECT_FALSE(rig.platform.window().displayModeTaken());
+    EXPECT_FALSE(rig.platform.window().isFullscreen());
 }
 
 TEST(DisplayMode, SwitchSavesTheModeFoundAndRestoreLeavesFullscreen) {
     DisplayRig rig;
-    const platform::DisplayModeInfo desktop = rig.platform.currentDisplayMode();
+    const platform::DisplayModeInfo desktop = rig.platform.window().currentDisplayMode();
     ASSERT_GT(desktop.width, 0);
 
     EXPECT_TRUE(SetDisplayMode(rig.ctx, 800, 600, false)) << "available, but not applied";
-    EXPECT_TRUE(rig.platform.displayModeTaken());
-    EXPECT_FALSE(rig.platform.isFullscreen());
+    EXPECT_TRUE(rig.platform.window().displayModeTaken());
+    EXPECT_FALSE(rig.platform.window().isFullscreen());
 
     EXPECT_TRUE(SetDisplayMode(rig.ctx, 800, 600, true));
-    EXPECT_TRUE(rig.platform.isFullscreen());
+    EXPECT_TRUE(rig.platform.window().isFullscreen());
 
     EXPECT_TRUE(RestoreDisplayMode(rig.ctx));
-    EXPECT_FALSE(rig.platform.isFullscreen());
-    const platform::DisplayModeInfo after = rig.platform.currentDisplayMode();
+    EXPECT_FALSE(rig.platform.window().isFullscreen());
+    const platform::DisplayModeInfo after = rig.platform.window().currentDisplayMode();
     EXPECT_EQ(after.width, desktop.width);
     EXPECT_EQ(after.height, desktop.height);
     EXPECT_EQ(after.bitsPerPixel, desktop.bitsPerPixel);
     EXPECT_EQ(after.refreshRate, desktop.refreshRate);
-    EXPECT_TRUE(rig.platform.displayModeTaken()) << "never given up";
+    EXPECT_TRUE(rig.platform.window().displayModeTaken()) << "never given up";
     // A second restore sets the same mode again.
     EXPECT_TRUE(RestoreDisplayMode(rig.ctx));
 }

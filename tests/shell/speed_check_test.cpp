@@ -1,7 +1,10 @@
 #include "shell/speed_check.h"
 
-#include "platform/surface.h"
+#include "platform/draw/surface.h"
 #include "title_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -71,9 +74,9 @@ TEST_F(SpeedCheckTest, TheRoundsAreDrawnButNeverPresented) {
     // panel reach no window.
     platform::Element& panel = PicBack();
     platform->processPendingEvents();
-    const uint64_t before = platform->presentCount();
+    const uint64_t before = Driver(*platform).presentCount();
     CheckSpeed(ctx, panel, picture);
-    EXPECT_EQ(platform->presentCount(), before);
+    EXPECT_EQ(Driver(*platform).presentCount(), before);
     EXPECT_EQ(panel.canvas().pixel(0, 0), (platform::Color{10, 20, 30}.rgb()));
 }
 

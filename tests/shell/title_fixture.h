@@ -13,12 +13,15 @@
 #include "data/context.h"
 #include "play/cursor.h"
 #include "play/sound.h"
-#include "platform/audio.h"
-#include "platform/clock.h"
-#include "platform/element.h"
-#include "platform/message_box.h"
-#include "platform/platform.h"
+#include "platform/audio/audio.h"
+#include "platform/process/clock.h"
+#include "platform/input/element.h"
+#include "platform/window/message_box.h"
+#include "platform/input/platform.h"
 #include "shell/title_screen.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 
@@ -67,12 +70,12 @@ protected:
     }
 
     void Move(double x, double y) {
-        platform->injectMouseMove(x, y);
+        Driver(*platform).injectMouseMove(x, y);
         platform->processPendingEvents();
     }
     void Click(double x, double y) {
-        platform->injectMouseMove(x, y);
-        platform->injectClick(x, y);
+        Driver(*platform).injectMouseMove(x, y);
+        Driver(*platform).injectClick(x, y);
         platform->processPendingEvents();
     }
 

@@ -1,6 +1,9 @@
 #include "shell/title_menu.h"
 
 #include "title_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -66,7 +69,7 @@ TEST_F(TitleMenuTest, ClicksDuringThePressedPauseAreDropped) {
     audio.played.clear();
     const uint64_t before = clock.elapsedMs();
     // Fifty quick clicks on "Information" reach the queue before the first is handled.
-    for (int i = 0; i < 50; ++i) platform->injectClick(LabelX(1), LabelY());
+    for (int i = 0; i < 50; ++i) Driver(*platform).injectClick(LabelX(1), LabelY());
     platform->processPendingEvents();
     platform->processPendingEvents();
     EXPECT_LT(clock.elapsedMs() - before, 1000u) << "one pause, not fifty";
@@ -84,17 +87,17 @@ TEST_F(TitleMenuTest, BeendenEndsTheProgram) {
 TEST_F(TitleMenuTest, ProgramEndRestoresTheDisplayModeUnlessNoscreen) {
     ctx.commandLine = "-nosound";
     FrmStartup& t = Start();
-    EXPECT_TRUE(platform->displayModeTaken());
+    EXPECT_TRUE(platform->window().displayModeTaken());
     EXPECT_FALSE(ctx.SoundOn);
-    const bool switched = platform->isFullscreen();
+    const bool switched = platform->window().isFullscreen();
     Click(LabelX(2), LabelY());
     EXPECT_TRUE(t.Ended());
-    EXPECT_FALSE(platform->isFullscreen()) << "fullscreen during the run: " << switched;
+    EXPECT_FALSE(platform->window().isFullscreen()) << "fullscreen during the run: " << switched;
 }
 
 TEST_F(TitleMenuTest, WindowCloseEndsTheProgramLikeBeenden) {
     FrmStartup& t = Start();
-    platform->injectCloseRequest();
+    Driver(*platform).injectCloseRequest();
     platform->processPendingEvents();
     EXPECT_TRUE(t.Ended());
     EXPECT_EQ(pointer.CurrentCursor, -1);

@@ -4,6 +4,9 @@
 #include "play/game_screen_impl.h"
 #include "play/exit_screen.h"
 #include "title_fixture.h"
+#include "platform/testing/driver.h"
+
+using sd::platform::testing::Driver;
 
 namespace sd::test {
 namespace {
@@ -30,14 +33,14 @@ TEST_F(TitleRunTest, ChooseWorldPlayLeaveAndQuit) {
     // button, then a click on it.
     FrmMain::Impl& game = t.game()->impl();
     int answered = 0;
-    platform->setIdleHook([&] {
+    Driver(*platform).setIdleHook([&] {
         if (game.exitScreen == nullptr || game.exitScreen->screen() == nullptr || answered >= 2) return;
         const platform::Screen& exitScreen = *game.exitScreen->screen();
         const double x = exitScreen.left() + 54 + 40, y = exitScreen.top() + 91 + 15;
         if (answered++ == 0) {
-            platform->injectMouseMove(x, y);
+            Driver(*platform).injectMouseMove(x, y);
         } else {
-            platform->injectClick(x, y);
+            Driver(*platform).injectClick(x, y);
         }
     });
     // "Verlassen": button 2 at (16, 97) of the info panel, whose top is 430.
@@ -45,7 +48,7 @@ TEST_F(TitleRunTest, ChooseWorldPlayLeaveAndQuit) {
     Click(16 + 40, 430 + 97 + 15);
     // The main loop plays the button's pause and the dialog's answer.
     for (int i = 0; i < 1000 && !t.game()->IsClosed(); ++i) platform->waitEvents(-1);
-    platform->setIdleHook(nullptr);
+    Driver(*platform).setIdleHook(nullptr);
     EXPECT_EQ(answered, 2);
 
     ASSERT_TRUE(t.game()->IsClosed());
@@ -57,7 +60,7 @@ TEST_F(TitleRunTest, ChooseWorldPlayLeaveAndQuit) {
 
     // The title screen as it was left: world 3 still framed and chosen.
     EXPECT_EQ(ctx.GameState.WorldNumber, 3);
-    const platform::Surface shot = platform->snapshot();
+    const platform::Surface shot = Driver(*platform).snapshot();
     EXPECT_EQ(shot.pixel(60 + 140 * 3 + 1 + 30, 290 + 1), 0xC8C800u);
     EXPECT_EQ(shot.pixel(60 + 1 + 30, 290 + 1), 0x000000u);
 
@@ -88,7 +91,7 @@ TEST_F(TitleRunTest, WindowCloseDuringAGameEndsTheProgram) {
     FrmStartup& t = Start();
     Click(LabelX(0), LabelY());
     ASSERT_NE(t.game(), nullptr);
-    platform->injectCloseRequest();
+    Driver(*platform).injectCloseRequest();
     platform->processPendingEvents();
     EXPECT_TRUE(t.Ended());
     EXPECT_EQ(pointer.CurrentCursor, -1);

@@ -1,0 +1,31 @@
+#pragma once
+// What the drawing room's SDL code shares: the one pixel format, the text
+// conversion for SDL_ttf, and text onto a surface. Includes SDL; never
+// included from outside src/platform.
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sd::platform::detail {
+
+// The pixel format of every surface: 32-bit, 0x00RRGGBB.
+constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_RGB888;
+
+// The data files are Windows-1252; SDL_ttf wants UTF-8.
+std::string Win1252ToUtf8(std::string_view text);
+
+// Starts SDL_ttf once per process.
+bool EnsureTtf();
+
+}  // namespace sd::platform::detail
+
+namespace sd::platform {
+class Font;
+struct Color;
+namespace detail {
+// Text (Windows-1252) blended onto dst at (x, y), within dst's clip rectangle.
+void DrawText(SDL_Surface* dst, const Font& font, int x, int y, std::string_view text, Color c);
+}  // namespace detail
+}  // namespace sd::platform

@@ -1,0 +1,170 @@
+// Frames: what changed on the screens since the last frame is recomposed,
+// and the window sends only that (window/window_present.cpp).
+#include <algorithm>
+
+#include "platform/input/platform_impl.h"
+
+namespace sd::platform {
+
+namespace {
+
+constexpr Color kBorderColour{70, 80, 110};
+constexpr Color kTitleBarColour{30, 40, 90};
+constexpr Color kTitleTextColour{230, 230, 240};
+constexpr Rect kCanvasRect{0, 0, kCanvasWidth, kCanvasHeight};
+
+SDL_Rect ToSdl(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
+Uint32 Pack(Color c) { return 0xFF000000u | c.rgb(); }
+
+// Clip dst to r; false when nothing of r is left.
+bool ClipTo(SDL_Surface* dst, const Rect& r) {
+    const SDL_Rect c = ToSdl(r);
+    SDL_SetClipRect(dst, &c);
+    return !r.empty();
+}
+
+}  // namespace
+
+Damage Platform::Impl::collectDamage() {
+    Damage frame;
+    frame.addFrom(layoutDamage, 0, 0, kCanvasRect);
+    layoutDamage.clear();
+    // Every screen and element forgets its changes, shown or not: what is
+    // hidden now is redrawn as a whole when it is shown again.
+    for (const auto& owned : screens) {
+        Screen& s = *owned;
+        const bool shown = s.visible() && !s.closed();
+        if (shown) frame.addFrom(s.damage(), 0, 0, kCanvasRect);
+        s.forgetDamage();
+        const Rect screenRect = Intersect({s.left(), s.top(), s.width(), s.height()}, kCanvasRect);
+        for (const auto& e : s.elements()) {
+            if (shown) {
+                frame.addFrom(e->damage(), s.left(), s.top(), screenRect);
+                if (e->visible() && e->kind() == ElementKind::Panel) {
+                    const int inset = e->border() ? 1 : 0;
+                    const int x = s.left() + e->left() + inset, y = s.top() + e->top() + inset;
+                    const Rect client = Intersect({x, y, e->clientWidth(), e->clientHeight()}, screenRect);
+                    frame.addFrom(e->canvas().damage(), x, y, client);
+                }
+            }
+            e->forgetDamage();
+            e->canvas().forgetDamage();
+        }
+    }
+    return frame;
+}
+
+void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
+    const Rect area = Intersect(wanted, kCanvasRect);
+    if (area.empty()) return;
+    if (!dst) {
+        if (canvas.empty()) canvas = Surface(kCanvasWidth, kCanvasHeight);
+        dst = canvas.writableNative(area);
+        if (!dst) return;
+    }
+    ClipTo(dst, area);
+    // What lies under a screen that covers the whole area is never seen.
+    size_t first = order.size();
+    while (first > 0) {
+        const Screen& s = *order[first - 1];
+        if (s.visible() && !s.closed() && Rect{s.left(), s.top(), s.width(), s.height()}.contains(area)) break;
+        --first;
+    }
+    if (first == 0) {
+        const SDL_Rect all = ToSdl(area);
+        SDL_FillRect(dst, &all, Pack(Color{}));
+    } else {
+        --first;
+    }
+    for (size_t i = first; i < order.size(); ++i)
+        if (order[i]->visible() && !order[i]->closed()) compositeScreen(*order[i], dst, area);
+    SDL_SetClipRect(dst, nullptr);
+    canvas.forgetDamage();
+}
+
+void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& area) {
+    if (Intersect(s.frameBounds(), area).empty()) return;
+    if (!s.caption().empty()) {
+        const Rect frame = s.frameBounds();
+        ClipTo(dst, Intersect(frame, area));
+        SDL_Rect bar{frame.x, frame.y, frame.w, Screen::kTitleBarHeight + 1};
+        SDL_FillRect(dst, &bar, Pack(kTitleBarColour));
+        SDL_Rect edges[4] = {{frame.x, frame.y, frame.w, 1},
+                             {frame.x, frame.bottom() - 1, frame.w, 1},
+                             {frame.x, frame.y, 1, frame.h},
+                             {frame.right() - 1, frame.y, 1, frame.h}};
+        SDL_FillRects(dst, edges, 4, Pack(kBorderColour));
+        if (!captionFontTried) {
+            captionFont = Font::open("Arial", 9, true);
+            captionFontTried = true;
+        }
+        const int th = captionFont.textHeight(s.caption());
+        detail::DrawText(dst, captionFont, s.left() + 6,
+                         s.top() - Screen::kTitleBarHeight + (Screen::kTitleBarHeight - th) / 2 - 1, s.caption(),
+                         kTitleTextColour);
+    }
+    // Elements are clipped to their screen.
+    const Rect screenRect = Intersect({s.left(), s.top(), s.width(), s.height()}, area);
+    if (!ClipTo(dst, screenRect)) return;
+    // Neither the background nor the elements under a panel whose picture
+    // covers all of the area are seen there (the board under a cell frame).
+    const auto& elements = s.elements();
+    size_t first = elements.size();
+    while (first > 0) {
+        const Element& e = *elements[first - 1];
+        const int inset = e.border() ? 1 : 0;
+        const Surface& c = e.canvas();
+        if (e.visible() && e.kind() == ElementKind::Panel && !c.empty() &&
+            Rect{s.left() + e.left() + inset, s.top() + e.top() + inset, std::min(c.width(), e.clientWidth()),
+                 std::min(c.height(), e.clientHeight())}
+                .contains(screenRect))
+            break;
+        --first;
+    }
+    if (first == 0) {
+        const SDL_Rect back = ToSdl(screenRect);
+        SDL_FillRect(dst, &back, Pack(s.background()));
+    } else {
+        --first;
+    }
+    for (size_t i = first; i < elements.size(); ++i) {
+        const auto& e = elements[i];
+        if (!e->visible() || e->width() <= 0 || e->height() <= 0) continue;
+        const int ex = s.left() + e->left(), ey = s.top() + e->top();
+        const Rect outer{ex, ey, e->width(), e->height()};
+        if (!ClipTo(dst, Intersect(outer, screenRect))) continue;
+        if (e->kind() == ElementKind::Panel) {
+            if (SDL_Surface* src = e->canvas().native()) {
+                const int inset = e->border() ? 1 : 0;
+                SDL_Rect to{ex + inset, ey + inset, src->w, src->h};
+                SDL_BlitSurface(src, nullptr, dst, &to);  // opaque copy; honours the clip rectangle
+            }
+        } else if (!e->text().empty()) {
+            const Font& f = e->font();
+            const int tw = f.textWidth(e->text()), th = f.textHeight(e->text());
+            detail::DrawText(dst, f, ex + (e->width() - tw) / 2, ey + (e->height() - th) / 2, e->text(),
+                             e->textColor());
+        }
+        if (e->border()) {
+            SDL_Rect edges[4] = {{ex, ey, e->width(), 1},
+                                 {ex, ey + e->height() - 1, e->width(), 1},
+                                 {ex, ey, 1, e->height()},
+                                 {ex + e->width() - 1, ey, 1, e->height()}};
+            SDL_FillRects(dst, edges, 4, Pack(kBorderColour));
+        }
+    }
+}
+
+void Platform::Impl::present() {
+    if (!window->takesFrames()) return;
+    const long long area = window->present(collectDamage(), canvas, [this](const Rect& r, SDL_Surface* dst) {
+        composite(r, dst);
+    });
+    if (area < 0) return;
+    ++presents;
+    lastFrameArea = area;
+}
+
+void Platform::refresh() { impl_->present(); }
+
+}  // namespace sd::platform

@@ -1,0 +1,91 @@
+#pragma once
+// A screen: an ordered list of elements over a background. All screens share
+// the one 800 x 600 canvas; later elements lie on top of earlier ones.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/input/element.h"
+
+namespace sd::platform {
+
+// The keys a screen hears: the innermost modal screen, or else the topmost
+// one shown (the replay's controls); any other key arrives as Other.
+enum class Key { Return, KeypadEnter, Space, Escape, Right, Plus, Minus, Other };
+
+class Screen {
+public:
+    // A screen with a caption gets a title bar of this height above it and a
+    // one-pixel frame around both.
+    static constexpr int kTitleBarHeight = 20;
+
+    Screen(std::string name, int width, int height);
+
+    const std::string& name() const { return name_; }
+    Element& addPanel(const std::string& name, int index = -1);
+    Element& addLabel(const std::string& name, int index = -1);
+    // The element with that name and index; null when there is none.
+    Element* find(const std::string& name, int index = -1);
+    const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
+    void bringToFront(Element& e);
+
+    // Place of the screen on the canvas (the exit screen is centred over the game).
+    void setBounds(int left, int top, int width, int height);
+    void centreOnCanvas(int canvasWidth = 800, int canvasHeight = 600);
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Where the screen lies on the canvas, title bar and frame included.
+    Rect frameBounds() const;
+
+    void setBackground(Color c);
+    Color background() const { return background_; }
+    void setCaption(const std::string& c);  // drawn as a title bar over a dialog
+    const std::string& caption() const { return caption_; }
+
+    bool visible() const { return visible_; }
+    // How often the screen itself changed (elements added, order, place, look).
+    uint64_t changes() const { return changes_; }
+    // Where the screen itself changed since the platform last looked, in
+    // canvas coordinates; its elements keep their own.
+    const Damage& damage() const { return damage_; }
+    void forgetDamage() { damage_.clear(); }
+    bool closed() const { return closed_; }
+
+    // Pointer over the screen where no visible element lies (screen coordinates).
+    MoveHandler onMouseMove;
+    ButtonHandler onMouseUp;
+    // The window's close command (or the program's termination) asks this screen
+    // to close; unset means it is simply closed.
+    std::function<void()> onCloseRequest;
+    // A key pressed while this is the innermost modal screen, or with none
+    // the topmost one shown (without Alt, Ctrl or the system key: those
+    // belong to the window).
+    std::function<void(Key)> onKey;
+
+    // A screen that plays something over time asks to be woken at a moment
+    // of the platform's clock (monotonic seconds): the event loop waits no
+    // longer than that and then calls onDeadline once. Nothing else wakes
+    // the loop, so a screen that waits for nothing costs nothing.
+    void setDeadline(std::optional<double> seconds) { deadline_ = seconds; }
+    std::optional<double> deadline() const { return deadline_; }
+    std::function<void()> onDeadline;
+
+private:
+    friend class Platform;
+    std::string name_;
+    std::vector<std::unique_ptr<Element>> elements_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Color background_{};
+    std::string caption_;
+    bool visible_ = false;
+    bool closed_ = false;
+    uint64_t changes_ = 0;
+    Damage damage_;
+    std::optional<double> deadline_;
+};
+
+}  // namespace sd::platform
