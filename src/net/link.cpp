@@ -36,6 +36,11 @@ ENetHost* CreateHost(const ENetAddress* at) {
     return h;
 }
 
+// ENet counts a peer's silence from the oldest message it left unanswered;
+// its keep-alive goes out half a second after the last traffic, so the
+// silence it measures starts that much later than the peer's last word.
+uint32_t EnetTimeout(uint32_t silenceMs) { return silenceMs > 1000 ? silenceMs - 500 : silenceMs; }
+
 }  // namespace
 
 struct Link::Impl {
@@ -91,7 +96,7 @@ std::unique_ptr<Link> Link::Connect(const std::string& host, uint16_t port, std:
         problem = "Keine Netzwerkverbindung moeglich";
         return nullptr;
     }
-    enet_peer_timeout(impl->peer, 0, silenceMs, silenceMs);
+    enet_peer_timeout(impl->peer, 0, EnetTimeout(silenceMs), EnetTimeout(silenceMs));
     return std::unique_ptr<Link>(new Link(std::move(impl), port));
 }
 
@@ -104,7 +109,7 @@ std::vector<LinkEvent> Link::Poll() {
             case ENET_EVENT_TYPE_CONNECT:
                 if (l.peer == nullptr || l.peer == ev.peer) {
                     l.peer = ev.peer;
-                    enet_peer_timeout(l.peer, 0, l.silenceMs, l.silenceMs);
+                    enet_peer_timeout(l.peer, 0, EnetTimeout(l.silenceMs), EnetTimeout(l.silenceMs));
                     if (!l.closing) out.push_back({LinkEvent::Kind::Connected, {}});
                 } else {
                     enet_peer_disconnect_now(ev.peer, 0);

@@ -1,6 +1,8 @@
 #include "play/network_play.h"
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "data/context.h"
 #include "play/perform.h"
@@ -10,6 +12,17 @@
 namespace sd {
 
 namespace {
+
+// With SD_NET_TRACE set, each action's leaving and its showing on the other
+// screen go to standard error with the monotonic clock in microseconds, which
+// both processes of one machine share: the latency of the lockstep.
+void Trace(const char* what, size_t index) {
+    static const bool on = std::getenv("SD_NET_TRACE") != nullptr;
+    if (!on) return;
+    const auto t = std::chrono::steady_clock::now().time_since_epoch();
+    std::fprintf(stderr, "SD_NET_TRACE %s %zu %lld\n", what, index,
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(t).count()));
+}
 
 void Flush(NetworkPlay& n) {
     for (const auto& bytes : n.session->TakeOutbox()) n.link->Send(bytes);
@@ -21,9 +34,13 @@ void Flush(NetworkPlay& n) {
 void Applied(GameScreen& g, const Outcome& o) {
     NetworkPlay& n = *g.network;
     const size_t index = g.game.played().size() - 1;
-    if (n.session->AlreadyKnown(index)) return;
+    if (n.session->AlreadyKnown(index)) {
+        Trace("shown", index);
+        return;
+    }
     n.session->Local(o.action);
     Flush(n);
+    Trace("sent", index);
 }
 
 void PlayRemote(GameScreen& g, const Action& a) {
@@ -41,9 +58,9 @@ void Ended(GameScreen& g, const std::string& text) {
     // Once the battle is won, the other side closing its screen is no news.
     const HeadlessGame* shadow = g.network->session->shadow();
     if (shadow != nullptr && shadow->state().Winner != 0) return;
-    std::fprintf(stderr, "sternenduell: %s\n", text.c_str());
-    ShowError(g.ctx, text);
+    // The title comes back first, so the message stands over it.
     g.CloseGameScreen();
+    ShowError(g.ctx, text);
 }
 
 }  // namespace
