@@ -7,7 +7,7 @@
 # findings per target; exits non-zero when anything was found.
 #
 # Usage: scripts/fuzz.sh [seconds per target] [target ...]
-#   targets: loaders bmp ico wav record (default: all); seconds default 120
+#   targets: loaders bmp ico wav record net (default: all); seconds default 120
 #   SD_FUZZ_RUNS=n  runs each target for n executions instead of a time
 #
 # The corpus grows across runs in build-fuzz/fuzz-run/corpus; the seeds are
@@ -18,7 +18,7 @@ set -eu
 
 SECONDS_TO_RUN="${1:-120}"
 [ $# -gt 0 ] && shift
-TARGETS="${*:-loaders bmp ico wav record}"
+TARGETS="${*:-loaders bmp ico wav record net}"
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 FAST="$ROOT/build-fuzz"
 CHECKED="$ROOT/build-fuzz-asan"
@@ -47,6 +47,7 @@ seeds() {  # target -> its seed files
   case "$1" in
     loaders) echo "$ROOT"/data/*.dat "$ROOT"/tests/fuzz/seeds/*.dat "$ROOT"/tests/fuzz/regressions/*.dat ;;
     record) echo "$ROOT"/tests/games/*.sdgame "$ROOT"/tests/fuzz/records/*.sdgame "$ROOT"/tests/fuzz/records/corpus/*.sdgame "$ROOT"/tests/fuzz/regressions/*.sdgame ;;
+    net) echo "$ROOT"/tests/fuzz/net/*.msg "$ROOT"/tests/fuzz/regressions/*.msg ;;
     *) echo "$FX"/*."$1" "$ROOT"/tests/fuzz/regressions/*."$1" ;;
   esac
 }
@@ -55,6 +56,7 @@ max_len() {  # the largest input to try: the shipped files' size or a little mor
   case "$1" in
     loaders) echo 16384 ;;
     record) echo 8192 ;;
+    net) echo 1024 ;;
     bmp) echo 65536 ;;   # the large pictures are cut: truncated files are cases too
     ico) echo 16384 ;;
     wav) echo 65536 ;;

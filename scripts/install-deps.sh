@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config make
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev
+  # Network play (reliable UDP); the game links libenet7.
+  libenet-dev
   fonts-liberation fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -15,6 +15,7 @@
 #include "play/game_screen_impl.h"
 #include "play/record_play_impl.h"
 #include "play/exit_screen.h"
+#include "play/network_play.h"
 #include "play/perform.h"
 #include "play/shoot.h"
 #include "play/shot_trail.h"
@@ -30,8 +31,16 @@ namespace {
 // idle and the turn is a person's: during a shot or the victory wait, and all
 // through the computer's turn, the board, the command buttons and the weapon
 // switch ignore the mouse. This is the one place that decides it.
+bool OpponentsTurn(const GameScreen& g) { return ComputersTurn(g) || RemotesTurn(g); }
+
 bool PersonMayPlay(const GameScreen& g) {
-    return g.phase == GamePhase::Idle && !g.closed && !ComputersTurn(g) && !g.replay;
+    return g.phase == GamePhase::Idle && !g.closed && !OpponentsTurn(g) && !g.replay;
+}
+
+// Watching the other machine's turn, the player may still point at the units
+// to read their values.
+bool PersonMayHover(const GameScreen& g) {
+    return PersonMayPlay(g) || (g.phase == GamePhase::Idle && !g.closed && RemotesTurn(g));
 }
 
 template <typename F>
@@ -48,7 +57,7 @@ auto WhenIdle(GameScreen* g, F handler) {
 // of its shot too; the window's close command is never held back.
 constexpr int kLeaveButton = 2;
 bool ButtonTakesInput(const GameScreen& g, int i) {
-    return PersonMayPlay(g) || (i == kLeaveButton && !g.closed && ComputersTurn(g));
+    return PersonMayPlay(g) || (i == kLeaveButton && !g.closed && OpponentsTurn(g));
 }
 
 // The aiming dial follows the computer's pointer during its shot, not the
@@ -56,10 +65,10 @@ bool ButtonTakesInput(const GameScreen& g, int i) {
 void KeepDialForTheComputer(GameScreen* gp) {
     platform::Element& dial = *gp->gfx.PicAngle;
     dial.onMouseMove = [gp, move = dial.onMouseMove](double x, double y, int i) {
-        if (!ComputersTurn(*gp)) move(x, y, i);
+        if (!OpponentsTurn(*gp)) move(x, y, i);
     };
     dial.onClick = [gp, click = dial.onClick](int i) {
-        if (!ComputersTurn(*gp)) click(i);
+        if (!OpponentsTurn(*gp)) click(i);
     };
 }
 
@@ -85,7 +94,11 @@ void CreateElements(GameScreen& g) {
     gfx.PicWin->setVisible(false);
 
     GameScreen* gp = &g;
-    gfx.PicBack->onMouseMove = WhenIdle(gp, [gp](double x, double y, int) { BoardHover(*gp, x, y); });
+    gfx.PicBack->onMouseMove = [gp](double x, double y, int) {
+        if (!PersonMayHover(*gp)) return;
+        BoardHover(*gp, x, y);
+        gp->Advance();
+    };
     gfx.PicBack->onMouseUp =
         WhenIdle(gp, [gp](int button, int shift, double x, double y, int) { BoardClick(*gp, button, shift, x, y); });
     for (int i = 0; i < 3; ++i) {
@@ -135,6 +148,7 @@ FrmMain::Impl::Impl(Context& c)
 void FrmMain::Impl::CloseGameScreen() {
     if (closed) return;
     closed = true;
+    EndNetworkPlay(*this);
     EndRecordOnClose(*this);
     show.Clear();
     buttons.Clear();
@@ -149,6 +163,7 @@ void FrmMain::Impl::Advance() {
         return;
     }
     advancing = true;
+    PollNetwork(*this);
     std::optional<double> shown, pressed;
     do {
         advanceAgain = false;
@@ -161,6 +176,10 @@ void FrmMain::Impl::Advance() {
     if (closed || screen == nullptr) return;
     std::optional<double> next = shown;
     if (pressed && (!next || *pressed < *next)) next = pressed;
+    if (network) {
+        const double poll = Seconds(ctx) + kNetworkPollSeconds;
+        if (!next || poll < *next) next = poll;
+    }
     screen->setDeadline(next);
 }
 
@@ -228,6 +247,16 @@ void FrmMain::Play(const Action& a) {
         Shoot(g, a.unit.x, a.unit.y, a.target.x, a.target.y);
     });
     g.Advance();
+}
+
+void FrmMain::PlayNetwork(std::unique_ptr<net::Link> link, std::unique_ptr<net::Session> session) {
+    Impl& g = *impl_;
+    if (g.screen != nullptr) return;
+    g.ctx.opponent = Opponent::Person;
+    Open();
+    if (g.closed) return;
+    BeginRecord(g);
+    StartNetworkPlay(g, std::move(link), std::move(session));
 }
 
 const std::vector<Action>& FrmMain::Played() const { return impl_->game.played(); }

@@ -10,6 +10,10 @@
 namespace sd {
 struct Context;
 struct GameRecord;
+namespace net {
+class Link;
+class Session;
+}  // namespace net
 
 class FrmMain {
 public:
@@ -28,6 +32,10 @@ public:
     // Space pauses, Right steps, + and - change the pace, Escape leaves. The
     // window's title says so. Nothing is recorded.
     void Replay(const GameRecord& r, const std::string& windowTitle);
+    // Instead of Load: a game against another machine on ctx.GameState.WorldNumber
+    // over link, whose session has passed the handshake. The local player is
+    // the session's side; the other side's actions arrive by themselves.
+    void PlayNetwork(std::unique_ptr<net::Link> link, std::unique_ptr<net::Session> session);
     // True once the game screen has closed itself (game over, leaving, file error).
     // The owner then destroys it at a safe point (not inside one of its handlers).
     bool IsClosed() const;

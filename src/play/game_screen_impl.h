@@ -26,6 +26,7 @@ class Element;
 
 class FrmExit;
 class GameRecorder;
+struct NetworkPlay;
 
 // What the game screen is doing. Only Idle takes the board, the command
 // buttons and the weapon switch; the others each wait for their own click
@@ -90,6 +91,8 @@ struct FrmMain::Impl {
     std::unique_ptr<GameRecorder> recorder;
     // The record being played back; the person's input is ignored meanwhile.
     std::unique_ptr<ReplayState> replay;
+    // The connection to the other machine in a network game; null otherwise.
+    std::unique_ptr<NetworkPlay> network;
     // The exit screen while it is open; the show holds still meanwhile.
     std::unique_ptr<FrmExit> exitScreen;
 

@@ -20,6 +20,18 @@ bool CommandLineHas(const Context& ctx, const std::string& upperSwitch) {
     return UpperCase(ctx.commandLine).find(upperSwitch) != std::string::npos;
 }
 
+std::string CommandLineValue(const Context& ctx, const std::string& upperSwitch) {
+    const std::string upper = UpperCase(ctx.commandLine);
+    for (size_t at = upper.find(upperSwitch); at != std::string::npos; at = upper.find(upperSwitch, at + 1)) {
+        // The switch as a word of its own, followed by its value.
+        const size_t end = at + upperSwitch.size();
+        if ((at > 0 && upper[at - 1] != ' ') || end >= upper.size() || upper[end] != ' ') continue;
+        const size_t from = end + 1;
+        return ctx.commandLine.substr(from, ctx.commandLine.find(' ', from) - from);
+    }
+    return {};
+}
+
 void ParseCommandLine(Context& ctx) {
     ctx.SoundOn = !CommandLineHas(ctx, "-NOSOUND");
     // The records of games are the only files the game writes; off for this run.

@@ -21,6 +21,7 @@
 #include "play/show_error.h"
 #include "render/fx_bitmap.h"
 #include "shell/command_line.h"
+#include "shell/network_start.h"
 #include "shell/program_end.h"
 #include "play/sound.h"
 #include "shell/speed_check.h"
@@ -103,6 +104,8 @@ void FrmStartup::BuildElements() {
         picWorld_[n] = &box;
     }
 
+    BuildWaitingLabel();
+
     picInfo_ = &screen_->addPanel("PicInfo");
     picInfo_->setVisible(false);
     picInfo_->setFont(Font::open("Arial", kSmallFontPoints));
@@ -144,6 +147,7 @@ bool FrmStartup::Load() {
             std::fprintf(stderr, "sternenduell: kein unterbrochenes Spiel zum Fortsetzen\n");
         }
     }
+    StartFromCommandLine();
     return true;
 }
 
@@ -312,6 +316,7 @@ void FrmStartup::InfoPanelClick() {
 }
 
 void FrmStartup::StartGame() {
+    CancelNetworkStart();
     // A game that ended earlier may still be waiting for the main loop to free it.
     if (game_) finishedGames_.push_back(std::move(game_));
     game_ = std::make_unique<FrmMain>(ctx_);

@@ -13,6 +13,7 @@
 namespace sd {
 struct Context;
 class FrmMain;
+class NetworkStart;
 namespace platform {
 class Element;
 class Screen;
@@ -55,6 +56,14 @@ public:
     // it cannot be used.
     bool StartReplay(const std::string& path);
 
+    // A network game: waits for (host) or connects to (address) the other
+    // machine, showing so on the title; Escape or a click on it gives up.
+    void StartNetwork(bool host, const std::string& address);
+    void PollNetworkStart();
+    void CancelNetworkStart();
+    bool waitingForNetwork() const { return networkStart_ != nullptr; }
+    platform::Element& waitingLabel() { return *lblWaiting_; }
+
     platform::Screen& screen() { return *screen_; }
     platform::Element& titlePanel() { return *picBack_; }
     platform::Element& worldBox(int n) { return *picWorld_[n]; }
@@ -78,6 +87,9 @@ private:
     void LayOutPreviews();
     void StartGame();
     void ShowTitleScreen();
+    void BuildWaitingLabel();
+    // "-HOST" (with "-WORLD n", "-PORT n") or "-CONNECT host[:port]".
+    void StartFromCommandLine();
 
     Context& ctx_;
     platform::Screen* screen_ = nullptr;
@@ -88,6 +100,8 @@ private:
     platform::Element* lblContinue_ = nullptr;  // the unfinished game, when there is one
     MenuLabels lblButton_{};
     PreviewBoxes picWorld_{};
+    platform::Element* lblWaiting_ = nullptr;   // what a network start waits for
+    std::unique_ptr<NetworkStart> networkStart_;
     std::unique_ptr<FrmMain> game_;
     std::vector<std::unique_ptr<FrmMain>> finishedGames_;
     bool ended_ = false;

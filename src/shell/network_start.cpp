@@ -1,0 +1,77 @@
+#include "shell/network_start.h"
+
+#include "combat/game_record.h"
+#include "data/context.h"
+#include "data/data_file_read.h"
+
+namespace sd {
+
+net::Hello OwnHello(const Context& ctx, int16_t world) {
+    net::Hello h;
+    h.worldsSum = Checksum(ReadDataFile(ctx.path("worlds.dat")).text);
+    h.settingsSum = Checksum(ReadDataFile(ctx.path("settings.dat")).text);
+    h.world = world;
+    return h;
+}
+
+bool NetworkStart::Host(const Context& ctx, uint16_t port, std::string& problem) {
+    side_ = net::kHostSide;
+    hello_ = OwnHello(ctx, ctx.GameState.WorldNumber);
+    link_ = net::Link::Listen(port, problem);
+    if (!link_) return false;
+    caption_ = "Warte auf Gegner ...  ";
+    const auto addresses = net::LocalAddresses();
+    for (size_t i = 0; i < addresses.size(); ++i) {
+        caption_ += (i > 0 ? ", " : "") + addresses[i] + ":" + std::to_string(port);
+    }
+    return true;
+}
+
+bool NetworkStart::Join(const Context& ctx, const std::string& address, std::string& problem) {
+    side_ = net::kJoinerSide;
+    hello_ = OwnHello(ctx, -1);
+    std::string host;
+    uint16_t port = 0;
+    if (!net::ParseHostPort(address, host, port)) {
+        problem = "Adresse ungueltig: " + address;
+        return false;
+    }
+    link_ = net::Link::Connect(host, port, problem);
+    if (!link_) return false;
+    target_ = host + ":" + std::to_string(port);
+    caption_ = "Verbinde mit " + target_ + " ...";
+    return true;
+}
+
+NetworkStart::Step NetworkStart::Poll(Context& ctx, std::string& problem) {
+    if (!link_) return Step::Failed;
+    if (ready_) return Step::Ready;
+    for (net::LinkEvent& e : link_->Poll()) {
+        net::SessionEvent s;
+        if (e.kind == net::LinkEvent::Kind::Connected) session_ = std::make_unique<net::Session>(side_, hello_);
+        if (e.kind == net::LinkEvent::Kind::Received && session_) s = session_->Receive(e.data);
+        if (e.kind == net::LinkEvent::Kind::Closed) {
+            s.kind = net::SessionEvent::Kind::Ended;
+            // Ended already (a refused hello): its own words; never connected: say where to.
+            s.text = session_ ? (session_->ended() ? session_->endText() : session_->Lost().text)
+                              : "Keine Verbindung zu " + target_;
+        }
+        if (s.kind == net::SessionEvent::Kind::Ready) {
+            ready_ = true;
+            ctx.GameState.WorldNumber = s.world;
+        }
+        if (s.kind == net::SessionEvent::Kind::Ended) problem = s.text;
+    }
+    if (session_) {
+        for (const auto& bytes : session_->TakeOutbox()) link_->Send(bytes);
+        if (session_->ended()) {
+            problem = session_->endText();
+            link_->Close();
+            link_->Poll();
+        }
+    }
+    if (!problem.empty()) return Step::Failed;
+    return ready_ ? Step::Ready : Step::Waiting;
+}
+
+}  // namespace sd
