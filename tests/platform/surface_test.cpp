@@ -1,4 +1,5 @@
 // Drawing on surfaces, checked pixel by pixel.
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -177,6 +178,25 @@ TEST(SurfaceFiles, BmpRoundTripAndErrorsNameTheFile) {
 
     EXPECT_TRUE(src.savePng(TempPath("shot.png")));
     EXPECT_FALSE(Surface().saveBmp(TempPath("empty.bmp")));
+}
+
+// Our own writer (the game does not link SDL2_image), read back by a real
+// PNG reader: every pixel as drawn, across more than one stored block.
+TEST(SurfaceFiles, PngIsReadBackPixelForPixel) {
+    Surface src(300, 120, Color{10, 20, 30});
+    src.line(0, 0, 299, 119, Color{255, 128, 1}, 3);
+    src.fillRect(40, 50, 90, 100, Color{200, 0, 250});
+    const std::string path = TempPath("round.png");
+    ASSERT_TRUE(src.savePng(path));
+    SDL_Surface* read = IMG_Load(path.c_str());
+    ASSERT_NE(read, nullptr) << IMG_GetError();
+    const Surface back(read);
+    ASSERT_EQ(back.width(), 300);
+    ASSERT_EQ(back.height(), 120);
+    int wrong = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 300; ++x) wrong += back.pixel(x, y) != src.pixel(x, y);
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(SurfaceBasics, EmptyAndOutsideAccessIsHarmless) {
