@@ -34,8 +34,8 @@ void FrmStartup::BuildWaitingLabel() {
     lblWaiting_->onClick = [this](int) { CancelNetworkStart(); };
     picBack_->onClick = [this](int) { CancelNetworkStart(); };
     screen_->onDeadline = [this] { PollNetworkStart(); };
-    screen_->onKey = [this](platform::KeyName k) {
-        if (k == platform::KeyName::Escape) CancelNetworkStart();
+    screen_->onKey = [this](platform::Key k) {
+        if (k == platform::Key::Escape) CancelNetworkStart();
     };
 }
 
