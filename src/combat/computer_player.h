@@ -26,7 +26,9 @@ enum class ComputerStrength : int16_t {
     // plasma miss costs nothing, so without that limit a misjudged angle
     // would only cost time. A beginner can beat it.
     Light,
-    // Plays the best shot it finds, as often as charges and energy allow.
+    // Plays the best shot it finds, as often as charges and energy allow,
+    // and plans past it: focused blows, the beam before a charge, closing in
+    // and stepping out of the enemy's reach.
     Strong,
 };
 
@@ -61,7 +63,8 @@ struct ComputerTurnMemory {
 // alive; returning false abandons the search (the answer is then EndTurn).
 using SearchYield = std::function<bool()>;
 
-// The next action of player in world w:
+// The next action of player in world w. The strong setting plans as
+// computer_strong.h says; the light one takes, in this order:
 //  1. every shot its units can afford from where they stand -- the beam at
 //     every enemy within two cells, the plasma shot at each whole angle 0 to
 //     359 -- keeping only those that strike an enemy; the best is one that
