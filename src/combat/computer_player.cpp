@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 #include "base/rounding.h"
 #include "combat/computer_search.h"
@@ -19,10 +21,12 @@ namespace {
 
 using namespace search;
 
+// A number below n. The generator's raw numbers are the same on every
+// system; a library distribution would not promise that.
+size_t Pick(size_t n, std::mt19937& rng) { return static_cast<size_t>(rng() % n); }
+
 int16_t MisjudgedAngle(int16_t angle, std::mt19937& rng) {
-    // The generator's raw numbers are the same on every system; a library
-    // distribution would not promise that.
-    const int error = static_cast<int>(rng() % (2 * kLightAimError + 1)) - kLightAimError;
+    const int error = static_cast<int>(Pick(2 * kLightAimError + 1, rng)) - kLightAimError;
     return static_cast<int16_t>((angle + error + kAngles) % kAngles);
 }
 
@@ -79,58 +83,55 @@ ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, Comput
         if (!memory.IsResting(w.CellMap(u.x, u.y))) units.push_back(u);
     }
 
-    // 1. A shot from where the units stand.
-    std::optional<Shot> best;
+    // 1. A shot from where the units stand: one that destroys if there is
+    //    one, otherwise at any enemy in sight -- a beginner does not focus
+    //    his fire, and that is what makes his games differ.
     for (const CellPos& u : units) {
-        if (const std::optional<Shot> s = BestShotOf(w, player, u)) Keep(best, *s, Better);
+        const std::vector<Shot> shots = ShotsAtEachEnemy(w, player, u);
         if (!keepGoing()) return {};
+        if (shots.empty()) continue;
+        std::vector<Shot> destroying;
+        std::copy_if(shots.begin(), shots.end(), std::back_inserter(destroying), [](const Shot& s) { return s.destroys; });
+        const std::vector<Shot>& pool = destroying.empty() ? shots : destroying;
+        return ShootWith(pool[Pick(pool.size(), rng)], strength, rng);
     }
-    if (best) return ShootWith(*best, strength, rng);
 
-    // 2. A move that opens a shot; the shorter move wins a tie, keeping
-    //    energy for the beam.
+    // 2. Any move that opens a shot.
     WorldRecord work = w;
-    std::optional<Shot> bestAfterMove;
-    CellPos moveFrom{-1, -1}, moveTo{-1, -1};
-    int shortest = 0;
+    std::vector<std::pair<CellPos, CellPos>> moves;
     for (const CellPos& u : units) {
         for (const CellPos& c : MoveTargets(work, u)) {
-            const int length = std::abs(u.x - c.x) + std::abs(u.y - c.y);
-            std::optional<Shot> s;
+            bool opens = false;
             {
                 TrialMove trial(work, u, c);
-                s = BestShotOf(work, player, c);
+                opens = BestShotOf(work, player, c).has_value();
             }
-            if (s && (!bestAfterMove || Better(*s, *bestAfterMove) ||
-                      (!Better(*bestAfterMove, *s) && length < shortest))) {
-                bestAfterMove = s;
-                moveFrom = u;
-                moveTo = c;
-                shortest = length;
-            }
+            if (opens) moves.emplace_back(u, c);
             if (!keepGoing()) return {};
         }
     }
-    if (bestAfterMove) return MoveTo(moveFrom, moveTo);
 
-    // 3. Closer to the enemy; again the shorter move wins a tie.
-    std::optional<Distance> nearest;
-    for (const CellPos& u : units) {
-        const Distance now = ToNearestEnemy(w, player, u);
-        for (const CellPos& c : MoveTargets(w, u)) {
-            const Distance d = ToNearestEnemy(w, player, c);
-            const int length = std::abs(u.x - c.x) + std::abs(u.y - c.y);
-            if (d < now && (!nearest || d < *nearest || (!(*nearest < d) && length < shortest))) {
-                nearest = d;
-                moveFrom = u;
-                moveTo = c;
-                shortest = length;
+    // 3. Otherwise any move that brings a unit closer to the enemy.
+    if (moves.empty()) {
+        for (const CellPos& u : units) {
+            const Distance now = ToNearestEnemy(w, player, u);
+            for (const CellPos& c : MoveTargets(w, u)) {
+                if (ToNearestEnemy(w, player, c) < now) moves.emplace_back(u, c);
             }
         }
     }
-    if (nearest) return MoveTo(moveFrom, moveTo);
-
-    return {};
+    // 4. Otherwise a step of one cell anywhere: where walls of obstacles
+    //    keep every unit from getting closer, wandering finds the way round.
+    if (moves.empty()) {
+        for (const CellPos& u : units) {
+            for (const CellPos& c : MoveTargets(w, u)) {
+                if (std::abs(u.x - c.x) + std::abs(u.y - c.y) == 1) moves.emplace_back(u, c);
+            }
+        }
+    }
+    if (moves.empty()) return {};
+    const auto& [from, to] = moves[Pick(moves.size(), rng)];
+    return MoveTo(from, to);
 }
 
 }  // namespace sd

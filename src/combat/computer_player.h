@@ -64,17 +64,19 @@ struct ComputerTurnMemory {
 using SearchYield = std::function<bool()>;
 
 // The next action of player in world w. The strong setting plans as
-// computer_strong.h says; the light one takes, in this order:
-//  1. every shot its units can afford from where they stand -- the beam at
-//     every enemy within two cells, the plasma shot at each whole angle 0 to
-//     359 -- keeping only those that strike an enemy; the best is one that
-//     destroys, then one at the enemy with the lowest shield;
-//  2. if none strikes: the move of a unit to a reachable cell from which the
-//     best such shot can be fired;
-//  3. if no move gives a shot: the move that brings a unit nearest to an
-//     enemy (only if it gets closer than it is);
-//  4. otherwise: end the turn.
-// rng gives the light setting its misjudgement and is used for nothing else.
+// computer_strong.h says; the light one plays like a beginner, in this order:
+//  1. the first of its units that can strike an enemy from where it stands
+//     (the beam within two cells, the plasma shot at some whole angle) fires:
+//     at an enemy it can destroy if there is one, otherwise at one of those
+//     it can strike, chosen at random, with its best aim at that enemy;
+//  2. if none can: one of the moves of a unit to a cell from which it could
+//     strike, chosen at random;
+//  3. if there is none: one of the moves that bring a unit closer to the
+//     enemy, chosen at random;
+//  4. if there is none: one of the steps of a unit by one cell;
+//  5. otherwise: end the turn.
+// rng gives the light setting its misjudgement and its choices and is used
+// for nothing else.
 ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, ComputerStrength strength,
                                     const ComputerTurnMemory& memory, std::mt19937& rng,
                                     const SearchYield& yield = {});

@@ -42,7 +42,7 @@ void Keep(std::optional<Shot>& best, const Shot& candidate, ShotOrder better) {
 }
 
 // The beam at every enemy within two cells, when the unit has the energy.
-void BeamShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best, ShotOrder better) {
+void EachBeamShot(const WorldRecord& w, int16_t player, CellPos u, const ShotSink& sink) {
     const Thing& t = w.thing(w.CellMap(u.x, u.y));
     if (long{t.Energie} - w.EnergiePoints < 0) return;
     for (int x = u.x - kBeamReach; x <= u.x + kBeamReach; ++x) {
@@ -50,7 +50,7 @@ void BeamShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Sh
             if (!OnBoard(w, x, y) || !IsEnemy(w, player, x, y)) continue;
             Shot s = MakeShot(w, u, {static_cast<int16_t>(x), static_cast<int16_t>(y)}, kBeam, w.HitPoints2);
             s.window = kAngles;
-            Keep(best, s, better);
+            sink(s);
         }
     }
 }
@@ -58,7 +58,7 @@ void BeamShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Sh
 // The plasma shot at every whole angle, when the unit has a charge. Angles
 // that strike the same enemy side by side form a window; each window offers
 // its middle angle.
-void PlasmaShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best, ShotOrder better) {
+void EachPlasmaShot(const WorldRecord& w, int16_t player, CellPos u, const ShotSink& sink) {
     if (long{w.thing(w.CellMap(u.x, u.y)).Plasma} - 1 < 0) return;
     const PixelPoint launch = CellCentre(w, u.x, u.y);
     // The struck cell per angle, as x * 256 + y + 1; 0 for a miss.
@@ -80,10 +80,18 @@ void PlasmaShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<
             Shot s = MakeShot(w, u, target, kPlasma, w.HitPoints1);
             s.angle = static_cast<int16_t>((start + i + length / 2) % kAngles);
             s.window = static_cast<int16_t>(length);
-            Keep(best, s, better);
+            sink(s);
         }
         i += length;
     }
+}
+
+void BeamShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best, ShotOrder better) {
+    EachBeamShot(w, player, u, [&](const Shot& s) { Keep(best, s, better); });
+}
+
+void PlasmaShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best, ShotOrder better) {
+    EachPlasmaShot(w, player, u, [&](const Shot& s) { Keep(best, s, better); });
 }
 
 // The best shot of one unit from where it stands.
@@ -94,7 +102,20 @@ std::optional<Shot> BestShotOf(const WorldRecord& w, int16_t player, CellPos u, 
     return best;
 }
 
-
+std::vector<Shot> ShotsAtEachEnemy(const WorldRecord& w, int16_t player, CellPos u, ShotOrder better) {
+    std::vector<Shot> shots;
+    const ShotSink keepPerTarget = [&](const Shot& s) {
+        for (Shot& kept : shots) {
+            if (kept.target.x != s.target.x || kept.target.y != s.target.y) continue;
+            if (better(s, kept)) kept = s;
+            return;
+        }
+        shots.push_back(s);
+    };
+    EachBeamShot(w, player, u, keepPerTarget);
+    EachPlasmaShot(w, player, u, keepPerTarget);
+    return shots;
+}
 
 Distance ToNearestEnemy(const WorldRecord& w, int16_t player, CellPos c) {
     Distance best;

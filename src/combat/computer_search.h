@@ -3,7 +3,9 @@
 // unit can fire from where it stands, flown in its head with the game's own
 // flight, and trial moves on a working copy of the world.
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "base/geometry.h"
 #include "combat/movement.h"
@@ -41,14 +43,22 @@ bool IsEnemy(const WorldRecord& w, int16_t player, int x, int y);
 Shot MakeShot(const WorldRecord& w, CellPos unit, CellPos target, Weapon weapon, int16_t damage);
 // Keeps the better of best and candidate in best.
 void Keep(std::optional<Shot>& best, const Shot& candidate, ShotOrder better);
+// Receives each shot a search finds.
+using ShotSink = std::function<void(const Shot&)>;
+
 // The beam at every enemy within two cells, when the unit has the energy.
-void BeamShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best, ShotOrder better);
+void EachBeamShot(const WorldRecord& w, int16_t player, CellPos u, const ShotSink& sink);
 // The plasma shot at every whole angle, when the unit has a charge. Angles
 // that strike the same enemy side by side form a window; each window offers
 // its middle angle.
+void EachPlasmaShot(const WorldRecord& w, int16_t player, CellPos u, const ShotSink& sink);
+// The same, keeping only the better shot in best.
+void BeamShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best, ShotOrder better);
 void PlasmaShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best, ShotOrder better);
 // The best shot of one unit from where it stands.
 std::optional<Shot> BestShotOf(const WorldRecord& w, int16_t player, CellPos u, ShotOrder better = Better);
+// The best shot of one unit at each enemy it can strike from where it stands.
+std::vector<Shot> ShotsAtEachEnemy(const WorldRecord& w, int16_t player, CellPos u, ShotOrder better = Better);
 
 // Moves the thing of from to to in the working world as the game does, and
 // back again when it goes out of scope.
