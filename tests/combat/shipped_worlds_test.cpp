@@ -23,6 +23,7 @@ struct TeamShots {
 struct WorldShots {
     TeamShots team[3];   // indexed by player 1 and 2
     double bend = 0.0;   // largest deviation of a hitting shot from its straight line, in cells
+    bool straightHit = false;  // a shot at 0, 90, 180 or 270 degrees strikes
 };
 
 // How far, in cells, a shot strays from the line it would fly on an empty
@@ -54,6 +55,7 @@ WorldShots Survey(const sd::WorldRecord& w) {
             }
             if (s.outcome.end != sd::FlightEnd::Hit) continue;
             ++t.hits;
+            if (s.angle % 90 == 0) r.straightHit = true;
             if (!unitCounted) ++t.hittingUnits;
             unitCounted = true;
             if (r.bend < 1.0) r.bend = std::max(r.bend, Bend(w, s, player));
@@ -97,6 +99,15 @@ TEST_F(ShippedWorlds, HitCountsOfTheTeamsWithinAFactorOfTwo) {
 
 TEST_F(ShippedWorlds, SomeHittingShotBendsByACell) {
     for (int n = 0; n < 10; ++n) EXPECT_GE(shots[n].bend, 1.0) << "World" << n;
+}
+
+// Aiming along the row or the column a unit starts on must not be the
+// answer: the gravity and the placements make a player work for his hits.
+// A world of weak masses may keep an open row (Minenfeld does).
+TEST_F(ShippedWorlds, AShotAlongARowOrColumnFromTheStartMissesInMostWorlds) {
+    int straight = 0;
+    for (int n = 0; n < 10; ++n) straight += shots[n].straightHit ? 1 : 0;
+    EXPECT_LE(straight, 2);
 }
 
 // A free miss and unlimited shots let a patient player find every hitting
