@@ -41,6 +41,13 @@ ComputerAction ShootWith(const Shot& s, ComputerStrength strength, std::mt19937&
     return a;
 }
 
+// The wider window first: the aim a beginner would rather try.
+bool Wider(const Shot& a, const Shot& b) { return a.window > b.window; }
+
+// A shot the misjudgement strikes at least as often as not: the beam, or a
+// plasma window as wide as the misjudgement either way.
+bool Easy(const Shot& s) { return s.window > kLightAimError; }
+
 ComputerAction MoveTo(CellPos unit, CellPos target) {
     ComputerAction a;
     a.kind = ComputerActionKind::Move;
@@ -85,42 +92,50 @@ ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, Comput
 
     // 1. A shot from where the units stand: one that destroys if there is
     //    one, otherwise at any enemy in sight -- a beginner does not focus
-    //    his fire, and that is what makes his games differ.
-    for (const CellPos& u : units) {
-        const std::vector<Shot> shots = ShotsAtEachEnemy(w, player, u);
-        if (!keepGoing()) return {};
-        if (shots.empty()) continue;
-        std::vector<Shot> destroying;
-        std::copy_if(shots.begin(), shots.end(), std::back_inserter(destroying), [](const Shot& s) { return s.destroys; });
-        const std::vector<Shot>& pool = destroying.empty() ? shots : destroying;
-        return ShootWith(pool[Pick(pool.size(), rng)], strength, rng);
+    //    his fire, and that is what makes his games differ. First only
+    //    the easy shots, wide enough that the misjudgement still strikes
+    //    as often as not; then 2. a move to such a shot; only then 3. the
+    //    hard shots and 4. the moves to them: a beginner who kept trying a
+    //    hopeless angle from where he stands would never finish a game.
+    WorldRecord work = w;
+    for (const bool easyOnly : {true, false}) {
+        for (const CellPos& u : units) {
+            std::vector<Shot> shots = ShotsAtEachEnemy(w, player, u, Wider);
+            if (!keepGoing()) return {};
+            if (easyOnly) std::erase_if(shots, [](const Shot& s) { return !Easy(s); });
+            if (shots.empty()) continue;
+            std::vector<Shot> destroying;
+            std::copy_if(shots.begin(), shots.end(), std::back_inserter(destroying), [](const Shot& s) { return s.destroys; });
+            const std::vector<Shot>& pool = destroying.empty() ? shots : destroying;
+            return ShootWith(pool[Pick(pool.size(), rng)], strength, rng);
+        }
+        std::vector<std::pair<CellPos, CellPos>> moves;
+        for (const CellPos& u : units) {
+            for (const CellPos& c : MoveTargets(work, u)) {
+                std::optional<Shot> s;
+                {
+                    TrialMove trial(work, u, c);
+                    s = BestShotOf(work, player, c, Wider);
+                }
+                if (s && (!easyOnly || Easy(*s))) moves.emplace_back(u, c);
+                if (!keepGoing()) return {};
+            }
+        }
+        if (!moves.empty()) {
+            const auto& [from, to] = moves[Pick(moves.size(), rng)];
+            return MoveTo(from, to);
+        }
     }
 
-    // 2. Any move that opens a shot.
-    WorldRecord work = w;
+    // 5. Otherwise any move that brings a unit closer to the enemy.
     std::vector<std::pair<CellPos, CellPos>> moves;
     for (const CellPos& u : units) {
-        for (const CellPos& c : MoveTargets(work, u)) {
-            bool opens = false;
-            {
-                TrialMove trial(work, u, c);
-                opens = BestShotOf(work, player, c).has_value();
-            }
-            if (opens) moves.emplace_back(u, c);
-            if (!keepGoing()) return {};
+        const Distance now = ToNearestEnemy(w, player, u);
+        for (const CellPos& c : MoveTargets(w, u)) {
+            if (ToNearestEnemy(w, player, c) < now) moves.emplace_back(u, c);
         }
     }
-
-    // 3. Otherwise any move that brings a unit closer to the enemy.
-    if (moves.empty()) {
-        for (const CellPos& u : units) {
-            const Distance now = ToNearestEnemy(w, player, u);
-            for (const CellPos& c : MoveTargets(w, u)) {
-                if (ToNearestEnemy(w, player, c) < now) moves.emplace_back(u, c);
-            }
-        }
-    }
-    // 4. Otherwise a step of one cell anywhere: where walls of obstacles
+    // 6. Otherwise a step of one cell anywhere: where walls of obstacles
     //    keep every unit from getting closer, wandering finds the way round.
     if (moves.empty()) {
         for (const CellPos& u : units) {

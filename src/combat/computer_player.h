@@ -65,16 +65,17 @@ using SearchYield = std::function<bool()>;
 
 // The next action of player in world w. The strong setting plans as
 // computer_strong.h says; the light one plays like a beginner, in this order:
-//  1. the first of its units that can strike an enemy from where it stands
-//     (the beam within two cells, the plasma shot at some whole angle) fires:
-//     at an enemy it can destroy if there is one, otherwise at one of those
-//     it can strike, chosen at random, with its best aim at that enemy;
-//  2. if none can: one of the moves of a unit to a cell from which it could
-//     strike, chosen at random;
-//  3. if there is none: one of the moves that bring a unit closer to the
+//  1. the first of its units with an easy shot from where it stands (the
+//     beam within two cells, or a plasma window wider than its
+//     misjudgement) fires: at an enemy it can destroy if there is one,
+//     otherwise at one of those it can strike, chosen at random, with its
+//     widest window at that enemy;
+//  2. if none has: one of the moves to a cell with an easy shot, at random;
+//  3. and 4. the same with any shot, however narrow its window;
+//  5. if there is none: one of the moves that bring a unit closer to the
 //     enemy, chosen at random;
-//  4. if there is none: one of the steps of a unit by one cell;
-//  5. otherwise: end the turn.
+//  6. if there is none: one of the steps of a unit by one cell;
+//  7. otherwise: end the turn.
 // rng gives the light setting its misjudgement and its choices and is used
 // for nothing else.
 ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, ComputerStrength strength,
