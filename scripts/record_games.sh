@@ -12,6 +12,6 @@ cmake --build "$build" --target sternenduell-trajectory >/dev/null
 worlds=$(grep -o '^\[World[0-9]*\]' "$here/data/worlds.dat" | tr -dc '0-9\n')
 rm -f "$here"/tests/games/world*.sdgame
 for n in $worlds; do
-  "$tool" --worlds "$here/data/worlds.dat" --record "$n" "$here/tests/games/world$n.sdgame"
+  "$tool" --record "$n" "$here/tests/games/world$n.sdgame" --worlds "$here/data/worlds.dat"
 done
-"$tool" --worlds "$here/data/worlds.dat" --verify "$here"/tests/games/*.sdgame
+"$tool" --verify --worlds "$here/data/worlds.dat" "$here"/tests/games/*.sdgame

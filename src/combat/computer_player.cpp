@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 #include "base/rounding.h"
+#include "combat/computer_search.h"
+#include "combat/computer_strong.h"
 #include "combat/firing.h"
 #include "combat/movement.h"
 #include "combat/plasma_flight.h"
@@ -15,156 +19,14 @@ namespace sd {
 
 namespace {
 
-constexpr Weapon kPlasma = Weapon::Plasma;
-constexpr Weapon kBeam = Weapon::Beam;
-constexpr int kBeamReach = 2;
-constexpr int kAngles = 360;
+using namespace search;
 
-// A shot the search has seen strike an enemy.
-struct Shot {
-    CellPos unit{-1, -1};
-    CellPos target{-1, -1};
-    Weapon weapon = kPlasma;
-    int16_t angle = 0;
-    // How many neighbouring angles strike the same enemy: the middle of the
-    // widest window is the safest aim. A beam cannot miss.
-    int16_t window = 0;
-    bool destroys = false;
-    int16_t shield = 0;  // the enemy's shield before the shot
-    int16_t damage = 0;
-};
-
-// True when a is the better shot: one that destroys, then the enemy with the
-// lowest shield, then the harder blow, then the safer aim. On a tie the shot
-// found first stays.
-bool Better(const Shot& a, const Shot& b) {
-    if (a.destroys != b.destroys) return a.destroys;
-    if (a.shield != b.shield) return a.shield < b.shield;
-    if (a.damage != b.damage) return a.damage > b.damage;
-    return a.window > b.window;
-}
-
-bool IsEnemy(const WorldRecord& w, int16_t player, int x, int y) {
-    const int16_t owner = w.ownerAt(x, y);
-    return owner > 0 && owner != player;
-}
-
-Shot MakeShot(const WorldRecord& w, CellPos unit, CellPos target, Weapon weapon, int16_t damage) {
-    Shot s;
-    s.unit = unit;
-    s.target = target;
-    s.weapon = weapon;
-    s.damage = damage;
-    s.shield = w.thing(w.CellMap(target.x, target.y)).Schild;
-    s.destroys = ShieldBroken(ShieldAfterHit(s.shield, damage));
-    return s;
-}
-
-// Keeps the better of best and candidate in best.
-void Keep(std::optional<Shot>& best, const Shot& candidate) {
-    if (!best || Better(candidate, *best)) best = candidate;
-}
-
-// The beam at every enemy within two cells, when the unit has the energy.
-void BeamShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best) {
-    const Thing& t = w.thing(w.CellMap(u.x, u.y));
-    if (long{t.Energie} - w.EnergiePoints < 0) return;
-    for (int x = u.x - kBeamReach; x <= u.x + kBeamReach; ++x) {
-        for (int y = u.y - kBeamReach; y <= u.y + kBeamReach; ++y) {
-            if (!OnBoard(w, x, y) || !IsEnemy(w, player, x, y)) continue;
-            Shot s = MakeShot(w, u, {static_cast<int16_t>(x), static_cast<int16_t>(y)}, kBeam, w.HitPoints2);
-            s.window = kAngles;
-            Keep(best, s);
-        }
-    }
-}
-
-// The plasma shot at every whole angle, when the unit has a charge. Angles
-// that strike the same enemy side by side form a window; each window offers
-// its middle angle.
-void PlasmaShots(const WorldRecord& w, int16_t player, CellPos u, std::optional<Shot>& best) {
-    if (long{w.thing(w.CellMap(u.x, u.y)).Plasma} - 1 < 0) return;
-    const PixelPoint launch = CellCentre(w, u.x, u.y);
-    // The struck cell per angle, as x * 256 + y + 1; 0 for a miss.
-    std::array<int32_t, kAngles> struck{};
-    for (int16_t a = 0; a < kAngles; ++a) {
-        const FlightOutcome o = RunFlight(w, player, launch.x, launch.y, a);
-        if (o.end == FlightEnd::Hit) struck[a] = int32_t{o.cellX} * 256 + o.cellY + 1;
-    }
-    // Start at a change, so that a window across 359 -> 0 is seen whole.
-    int start = 0;
-    while (start < kAngles && struck[start] == struck[(start + kAngles - 1) % kAngles]) ++start;
-    if (start == kAngles) start = 0;  // one outcome all round
-    for (int i = 0; i < kAngles;) {
-        const int32_t cell = struck[(start + i) % kAngles];
-        int length = 1;
-        while (i + length < kAngles && struck[(start + i + length) % kAngles] == cell) ++length;
-        if (cell != 0) {
-            const CellPos target{static_cast<int16_t>((cell - 1) / 256), static_cast<int16_t>((cell - 1) % 256)};
-            Shot s = MakeShot(w, u, target, kPlasma, w.HitPoints1);
-            s.angle = static_cast<int16_t>((start + i + length / 2) % kAngles);
-            s.window = static_cast<int16_t>(length);
-            Keep(best, s);
-        }
-        i += length;
-    }
-}
-
-// The best shot of one unit from where it stands.
-std::optional<Shot> BestShotOf(const WorldRecord& w, int16_t player, CellPos u) {
-    std::optional<Shot> best;
-    BeamShots(w, player, u, best);
-    PlasmaShots(w, player, u, best);
-    return best;
-}
-
-// Moves the thing of from to to in the working world as the game does, and
-// back again when it goes out of scope.
-class TrialMove {
-public:
-    TrialMove(WorldRecord& w, CellPos from, CellPos to) : w_(w), from_(from), to_(to), t_(w.CellMap(from.x, from.y)) {
-        energie_ = w.thing(t_).Energie;
-        MoveThing(w, from.x, from.y, to.x, to.y);
-    }
-    ~TrialMove() {
-        w_.CellMap.set(from_.x, from_.y, t_);
-        w_.CellMap.set(to_.x, to_.y, 0);
-        w_.thing(t_).Energie = energie_;
-    }
-    TrialMove(const TrialMove&) = delete;
-    TrialMove& operator=(const TrialMove&) = delete;
-
-private:
-    WorldRecord& w_;
-    CellPos from_, to_;
-    int16_t t_;
-    int16_t energie_ = 0;
-};
-
-// How far cell c is from the nearest enemy: in moves of the beam's reach
-// (the larger of the two distances), then as the crow flies.
-struct Distance {
-    int steps = 1 << 30;
-    int squared = 1 << 30;
-    bool operator<(const Distance& o) const { return steps != o.steps ? steps < o.steps : squared < o.squared; }
-};
-
-Distance ToNearestEnemy(const WorldRecord& w, int16_t player, CellPos c) {
-    Distance best;
-    for (int x = 0; x < w.Raster_max_x; ++x) {
-        for (int y = 0; y < w.Raster_max_y; ++y) {
-            if (!IsEnemy(w, player, x, y)) continue;
-            const int dx = std::abs(x - c.x), dy = std::abs(y - c.y);
-            best = std::min(best, Distance{std::max(dx, dy), dx * dx + dy * dy});
-        }
-    }
-    return best;
-}
+// A number below n. The generator's raw numbers are the same on every
+// system; a library distribution would not promise that.
+size_t Pick(size_t n, std::mt19937& rng) { return static_cast<size_t>(rng() % n); }
 
 int16_t MisjudgedAngle(int16_t angle, std::mt19937& rng) {
-    // The generator's raw numbers are the same on every system; a library
-    // distribution would not promise that.
-    const int error = static_cast<int>(rng() % (2 * kLightAimError + 1)) - kLightAimError;
+    const int error = static_cast<int>(Pick(2 * kLightAimError + 1, rng)) - kLightAimError;
     return static_cast<int16_t>((angle + error + kAngles) % kAngles);
 }
 
@@ -178,6 +40,13 @@ ComputerAction ShootWith(const Shot& s, ComputerStrength strength, std::mt19937&
     a.angle = s.weapon == kPlasma && strength == ComputerStrength::Light ? MisjudgedAngle(s.angle, rng) : s.angle;
     return a;
 }
+
+// The wider window first: the aim a beginner would rather try.
+bool Wider(const Shot& a, const Shot& b) { return a.window > b.window; }
+
+// A shot the misjudgement strikes at least as often as not: the beam, or a
+// plasma window as wide as the misjudgement either way.
+bool Easy(const Shot& s) { return s.window > kLightAimError; }
 
 ComputerAction MoveTo(CellPos unit, CellPos target) {
     ComputerAction a;
@@ -214,64 +83,70 @@ bool ComputerTurnMemory::IsResting(int16_t t) const {
 
 ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, ComputerStrength strength,
                                     const ComputerTurnMemory& memory, std::mt19937& rng, const SearchYield& yield) {
+    if (strength == ComputerStrength::Strong) return DecideStrongAction(w, player, memory, yield);
     const auto keepGoing = [&yield] { return !yield || yield(); };
     std::vector<CellPos> units;
     for (const CellPos& u : UnitsOf(w, player)) {
         if (!memory.IsResting(w.CellMap(u.x, u.y))) units.push_back(u);
     }
 
-    // 1. A shot from where the units stand.
-    std::optional<Shot> best;
-    for (const CellPos& u : units) {
-        if (const std::optional<Shot> s = BestShotOf(w, player, u)) Keep(best, *s);
-        if (!keepGoing()) return {};
-    }
-    if (best) return ShootWith(*best, strength, rng);
-
-    // 2. A move that opens a shot; the shorter move wins a tie, keeping
-    //    energy for the beam.
+    // 1. A shot from where the units stand: one that destroys if there is
+    //    one, otherwise at any enemy in sight -- a beginner does not focus
+    //    his fire, and that is what makes his games differ. First only
+    //    the easy shots, wide enough that the misjudgement still strikes
+    //    as often as not; then 2. a move to such a shot; only then 3. the
+    //    hard shots and 4. the moves to them: a beginner who kept trying a
+    //    hopeless angle from where he stands would never finish a game.
     WorldRecord work = w;
-    std::optional<Shot> bestAfterMove;
-    CellPos moveFrom{-1, -1}, moveTo{-1, -1};
-    int shortest = 0;
-    for (const CellPos& u : units) {
-        for (const CellPos& c : MoveTargets(work, u)) {
-            const int length = std::abs(u.x - c.x) + std::abs(u.y - c.y);
-            std::optional<Shot> s;
-            {
-                TrialMove trial(work, u, c);
-                s = BestShotOf(work, player, c);
-            }
-            if (s && (!bestAfterMove || Better(*s, *bestAfterMove) ||
-                      (!Better(*bestAfterMove, *s) && length < shortest))) {
-                bestAfterMove = s;
-                moveFrom = u;
-                moveTo = c;
-                shortest = length;
-            }
+    for (const bool easyOnly : {true, false}) {
+        for (const CellPos& u : units) {
+            std::vector<Shot> shots = ShotsAtEachEnemy(w, player, u, Wider);
             if (!keepGoing()) return {};
+            if (easyOnly) std::erase_if(shots, [](const Shot& s) { return !Easy(s); });
+            if (shots.empty()) continue;
+            std::vector<Shot> destroying;
+            std::copy_if(shots.begin(), shots.end(), std::back_inserter(destroying), [](const Shot& s) { return s.destroys; });
+            const std::vector<Shot>& pool = destroying.empty() ? shots : destroying;
+            return ShootWith(pool[Pick(pool.size(), rng)], strength, rng);
+        }
+        std::vector<std::pair<CellPos, CellPos>> moves;
+        for (const CellPos& u : units) {
+            for (const CellPos& c : MoveTargets(work, u)) {
+                std::optional<Shot> s;
+                {
+                    TrialMove trial(work, u, c);
+                    s = BestShotOf(work, player, c, Wider);
+                }
+                if (s && (!easyOnly || Easy(*s))) moves.emplace_back(u, c);
+                if (!keepGoing()) return {};
+            }
+        }
+        if (!moves.empty()) {
+            const auto& [from, to] = moves[Pick(moves.size(), rng)];
+            return MoveTo(from, to);
         }
     }
-    if (bestAfterMove) return MoveTo(moveFrom, moveTo);
 
-    // 3. Closer to the enemy; again the shorter move wins a tie.
-    std::optional<Distance> nearest;
+    // 5. Otherwise any move that brings a unit closer to the enemy.
+    std::vector<std::pair<CellPos, CellPos>> moves;
     for (const CellPos& u : units) {
         const Distance now = ToNearestEnemy(w, player, u);
         for (const CellPos& c : MoveTargets(w, u)) {
-            const Distance d = ToNearestEnemy(w, player, c);
-            const int length = std::abs(u.x - c.x) + std::abs(u.y - c.y);
-            if (d < now && (!nearest || d < *nearest || (!(*nearest < d) && length < shortest))) {
-                nearest = d;
-                moveFrom = u;
-                moveTo = c;
-                shortest = length;
+            if (ToNearestEnemy(w, player, c) < now) moves.emplace_back(u, c);
+        }
+    }
+    // 6. Otherwise a step of one cell anywhere: where walls of obstacles
+    //    keep every unit from getting closer, wandering finds the way round.
+    if (moves.empty()) {
+        for (const CellPos& u : units) {
+            for (const CellPos& c : MoveTargets(w, u)) {
+                if (std::abs(u.x - c.x) + std::abs(u.y - c.y) == 1) moves.emplace_back(u, c);
             }
         }
     }
-    if (nearest) return MoveTo(moveFrom, moveTo);
-
-    return {};
+    if (moves.empty()) return {};
+    const auto& [from, to] = moves[Pick(moves.size(), rng)];
+    return MoveTo(from, to);
 }
 
 }  // namespace sd

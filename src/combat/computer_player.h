@@ -26,7 +26,9 @@ enum class ComputerStrength : int16_t {
     // plasma miss costs nothing, so without that limit a misjudged angle
     // would only cost time. A beginner can beat it.
     Light,
-    // Plays the best shot it finds, as often as charges and energy allow.
+    // Plays the best shot it finds, as often as charges and energy allow,
+    // and plans past it: focused blows, the beam before a charge, closing in
+    // and stepping out of the enemy's reach.
     Strong,
 };
 
@@ -61,17 +63,21 @@ struct ComputerTurnMemory {
 // alive; returning false abandons the search (the answer is then EndTurn).
 using SearchYield = std::function<bool()>;
 
-// The next action of player in world w:
-//  1. every shot its units can afford from where they stand -- the beam at
-//     every enemy within two cells, the plasma shot at each whole angle 0 to
-//     359 -- keeping only those that strike an enemy; the best is one that
-//     destroys, then one at the enemy with the lowest shield;
-//  2. if none strikes: the move of a unit to a reachable cell from which the
-//     best such shot can be fired;
-//  3. if no move gives a shot: the move that brings a unit nearest to an
-//     enemy (only if it gets closer than it is);
-//  4. otherwise: end the turn.
-// rng gives the light setting its misjudgement and is used for nothing else.
+// The next action of player in world w. The strong setting plans as
+// computer_strong.h says; the light one plays like a beginner, in this order:
+//  1. the first of its units with an easy shot from where it stands (the
+//     beam within two cells, or a plasma window wider than its
+//     misjudgement) fires: at an enemy it can destroy if there is one,
+//     otherwise at one of those it can strike, chosen at random, with its
+//     widest window at that enemy;
+//  2. if none has: one of the moves to a cell with an easy shot, at random;
+//  3. and 4. the same with any shot, however narrow its window;
+//  5. if there is none: one of the moves that bring a unit closer to the
+//     enemy, chosen at random;
+//  6. if there is none: one of the steps of a unit by one cell;
+//  7. otherwise: end the turn.
+// rng gives the light setting its misjudgement and its choices and is used
+// for nothing else.
 ComputerAction DecideComputerAction(const WorldRecord& w, int16_t player, ComputerStrength strength,
                                     const ComputerTurnMemory& memory, std::mt19937& rng,
                                     const SearchYield& yield = {});

@@ -180,6 +180,29 @@ TEST_F(ComputerPlayer, TheLightSettingMisjudgesByAFewDegreesRepeatablyFromItsSee
     EXPECT_GE(errors.size(), 5u) << "it misjudges either way, not by one fixed amount";
 }
 
+TEST_F(ComputerPlayer, TheLightSettingSpreadsItsFireUnlessItCanDestroy) {
+    // Without energy the unit can neither move nor beam; its plasma reaches
+    // both red units (every shot drifts down onto row 3 or far up to row
+    // 0). The strong one always picks the lower shield.
+    Blue(1, 3, 0, 3);
+    c.place(9, 3, 2, -1.0, 100);
+    const int16_t weak = c.place(8, 0, 2, -1.0, 80);
+    EXPECT_EQ(Decide().target.y, 0);
+    auto lightTargets = [this] {
+        std::set<int> rows;
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            std::mt19937 r(seed);
+            const ComputerAction d = sd::DecideComputerAction(c.w, 1, ComputerStrength::Light, memory, r);
+            EXPECT_EQ(d.kind, ComputerActionKind::Shoot);
+            rows.insert(d.target.y);
+        }
+        return rows;
+    };
+    EXPECT_EQ(lightTargets(), (std::set<int>{0, 3})) << "either enemy, by the seed";
+    c.w.Things[weak].Schild = 20;
+    EXPECT_EQ(lightTargets(), (std::set<int>{0})) << "a blow that destroys is never passed over";
+}
+
 TEST_F(ComputerPlayer, TheSearchCanBeAbandoned) {
     Blue(2, 3, 100, 3);
     c.place(9, 3, 2, -1.0, 100);

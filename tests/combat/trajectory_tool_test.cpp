@@ -7,6 +7,7 @@
 #include <sstream>
 
 // The tool is a program, not a library: its logic is compiled into this test.
+#include "../../tools/trajectory/tournament.cpp"
 #include "../../tools/trajectory/trajectory_tool.cpp"
 #include "../../tools/trajectory/record_commands.cpp"
 
@@ -159,6 +160,11 @@ TEST_F(TrajectoryTool, DuelPlaysTheStrongComputerOnBothSides) {
         {"--duel", "all", "--world", "0"},
         {"--duel", "0", "--scan"},
         {"--duel", "0", "--duel", "all"},
+        {"--duel", "0", "--blue", "clever"},
+        {"--duel", "0", "--games", "0"},
+        {"--duel", "0", "--games", "2", "--games", "2"},
+        {"--world", "0", "--scan", "--player", "1", "--red", "light"},
+        {"--bound", "0", "--games", "2"},
     };
     for (const auto& args : bad) {
         EXPECT_EQ(run(args), 2) << args.size() << " " << args.back();
@@ -168,16 +174,32 @@ TEST_F(TrajectoryTool, DuelPlaysTheStrongComputerOnBothSides) {
     // World0: one unit a side, an obstacle between them.
     ASSERT_EQ(run({"--duel", "0"}), 0) << err.str();
     const std::vector<std::string> l = lines();
-    ASSERT_EQ(l.size(), 1u);
+    ASSERT_EQ(l.size(), 3u);
     EXPECT_EQ(l[0].rfind("world 0: ", 0), 0u) << l[0];
     EXPECT_NE(l[0].find(" wins in turn "), std::string::npos) << l[0];
     EXPECT_NE(l[0].find("; left: blue "), std::string::npos) << l[0];
     EXPECT_NE(l[0].find(", red "), std::string::npos) << l[0];
+    // Then the tournament's row of that one game, and the sum of all worlds.
+    const std::string turn = l[0].substr(l[0].find(" wins in turn ") + 14, l[0].find(';') - l[0].find(" wins in turn ") - 14);
+    const bool blueWon = l[0].find("blue wins") != std::string::npos;
+    EXPECT_EQ(l[1], std::string("world 0: blue ") + (blueWon ? "1" : "0") + ", red " + (blueWon ? "0" : "1") +
+                        ", undecided 0; turns min " + turn + ", median " + turn + ", max " + turn);
+    EXPECT_EQ(l[2], "all worlds" + l[1].substr(7));
+
+    // A tournament: the row counts every game; an idle side loses them all.
+    ASSERT_EQ(run({"--duel", "0", "--blue", "idle", "--red", "light", "--games", "3", "--seed", "7"}), 0) << err.str();
+    ASSERT_EQ(lines().size(), 2u);
+    EXPECT_EQ(lines()[0].rfind("world 0: blue 0, red 3, undecided 0; turns min ", 0), 0u) << lines()[0];
+
+    // The bound of the first turns.
+    ASSERT_EQ(run({"--bound", "0"}), 0) << err.str();
+    ASSERT_EQ(lines().size(), 1u);
+    EXPECT_EQ(lines()[0].rfind("world 0: first turn at most blue ", 0), 0u) << lines()[0];
 
     // All worlds: a line for each one that loads, the loader's words for each
     // one that does not, and status 2 because some did not.
     EXPECT_EQ(run({"--duel", "all"}), 2);
-    EXPECT_EQ(lines().size(), 1u);
+    EXPECT_EQ(lines().size(), 3u);
     EXPECT_NE(err.str().find("world 1: "), std::string::npos);
     EXPECT_NE(err.str().find("world 9: no duel, blue has no unit"), std::string::npos);
 }

@@ -10,12 +10,14 @@
 #include "combat/computer_duel.h"
 #include "combat/plasma_flight.h"
 #include "combat/shot_survey.h"
+#include "combat/turn_bound.h"
 #include "data/board_geometry.h"
 #include "data/context.h"
 #include "data/data_file_read.h"
 #include "data/ini_file.h"
 #include "data/message_text.h"
 #include "data/world_file.h"
+#include "tournament.h"
 
 namespace sd::trajectory {
 
@@ -23,7 +25,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: sternenduell-trajectory [--worlds FILE] --world N (--from X Y --angle A | --scan) --player P\n"
-    "       sternenduell-trajectory [--worlds FILE] --duel (N | all)\n"
+    "       sternenduell-trajectory [--worlds FILE] --bound (N | all)\n"
+    "       sternenduell-trajectory [--worlds FILE] --duel (N | all) [--blue S] [--red S] [--games K] [--seed S]\n"
+    "         (S: strong, light or idle)\n"
     "       sternenduell-trajectory --verify [--worlds FILE] RECORD...\n"
     "       sternenduell-trajectory --record N OUT [--worlds FILE]\n";
 
@@ -35,6 +39,11 @@ struct Options {
     int16_t world = 0, player = 0, fromX = 0, fromY = 0, angle = 0;
     bool haveWorld = false, havePlayer = false, haveFrom = false, haveAngle = false, scan = false;
     bool duel = false, duelAll = false;
+    DuelSide blue = ComputerStrength::Strong, red = ComputerStrength::Strong;
+    int16_t games = 1;
+    uint32_t seed = 1;
+    bool tournamentOption = false;  // --blue, --red, --games or --seed given
+    bool bound = false;             // --bound: the first-turn bounds instead of games
 };
 
 std::optional<int16_t> Number(const std::string& text) {
@@ -54,7 +63,7 @@ bool Parse(const std::vector<std::string>& args, Options& o) {
         into = *v;
         return have = true;
     };
-    bool haveWorlds = false, haveFromY = false;
+    bool haveWorlds = false, haveFromY = false, haveGames = false, haveSeed = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         bool ok = false;
@@ -66,14 +75,27 @@ bool Parse(const std::vector<std::string>& args, Options& o) {
             ok = number(i, o.angle, o.haveAngle);
         } else if (a == "--from") {
             ok = number(i, o.fromX, o.haveFrom) && number(i, o.fromY, haveFromY);
-        } else if (a == "--duel") {
-            if (!o.duel && i + 1 < args.size() && args[i + 1] == "all") {
+        } else if (a == "--duel" || a == "--bound") {
+            if (o.duel) return false;
+            o.bound = a == "--bound";
+            if (i + 1 < args.size() && args[i + 1] == "all") {
                 ++i;
                 ok = o.duel = o.duelAll = true;
             } else {
-                ok = !o.duel && number(i, o.world, o.haveWorld);
+                ok = number(i, o.world, o.haveWorld);
                 o.duel = true;
             }
+        } else if ((a == "--blue" || a == "--red") && i + 1 < args.size()) {
+            ok = ParseSide(args[++i], a == "--blue" ? o.blue : o.red);
+            o.tournamentOption = true;
+        } else if (a == "--games") {
+            ok = number(i, o.games, haveGames) && o.games > 0;
+            o.tournamentOption = true;
+        } else if (a == "--seed") {
+            int16_t seed = 0;
+            ok = number(i, seed, haveSeed) && seed >= 0;
+            o.seed = static_cast<uint32_t>(seed);
+            o.tournamentOption = true;
         } else if (a == "--scan") {
             ok = !o.scan;
             o.scan = true;
@@ -84,6 +106,7 @@ bool Parse(const std::vector<std::string>& args, Options& o) {
         }
         if (!ok) return false;
     }
+    if (o.tournamentOption && (!o.duel || o.bound)) return false;
     if (o.duel) return !o.havePlayer && !o.scan && !o.haveFrom && !o.haveAngle && !(o.duelAll && o.haveWorld);
     if (!o.haveWorld || !o.havePlayer) return false;
     return o.scan ? !o.haveFrom && !o.haveAngle : o.haveFrom && o.haveAngle;
@@ -246,10 +269,8 @@ void PrintEnd(std::ostream& out, const FlightOutcome& o) {
 
 const char* TeamName(int16_t player) { return player == 1 ? "blue" : "red"; }
 
-// One line of the balance table: the strong computer against itself.
-void PrintDuel(std::ostream& out, int16_t n, const WorldRecord& w) {
-    std::mt19937 rng(1);  // the strong computer draws nothing; a fixed seed all the same
-    const DuelResult r = PlayDuel(w, ComputerStrength::Strong, ComputerStrength::Strong, rng, kDuelTurnLimit);
+// One line of the balance table: how one game ended.
+void PrintDuel(std::ostream& out, int16_t n, const DuelResult& r) {
     out << "world " << n << ": ";
     if (r.winner == 0) {
         out << "draw after " << kDuelTurnLimit << " turns";
@@ -263,8 +284,20 @@ void PrintDuel(std::ostream& out, int16_t n, const WorldRecord& w) {
     out << '\n';
 }
 
+// The first-turn bounds of both sides: a world nobody can win in his first
+// turn shows both numbers below the enemy's shield.
+void PrintBounds(std::ostream& out, int16_t n, const WorldRecord& w) {
+    const FirstTurnBounds b = FirstTurnDamageBounds(w);
+    out << "world " << n << ": first turn at most";
+    for (int16_t p = 1; p <= 2; ++p) {
+        out << (p == 1 ? " " : ", ") << TeamName(p) << ' ' << b.side[p].damage << " of " << b.side[p].enemyShield;
+    }
+    out << (b.side[1].winPossible() || b.side[2].winPossible() ? "; a first-turn win is possible" : "") << '\n';
+}
+
 int RunDuels(const Options& o, const WorldsFile& file, std::ostream& out, std::ostream& err) {
     int status = 0;
+    Tally all;
     const std::vector<int16_t> numbers = o.duelAll ? file.worlds : std::vector<int16_t>{o.world};
     if (numbers.empty()) {
         err << ForTerminal(PathForMessage(file.path)) << ": no world in it\n";
@@ -284,8 +317,25 @@ int RunDuels(const Options& o, const WorldsFile& file, std::ostream& out, std::o
             status = 2;
             continue;
         }
-        PrintDuel(out, n, w);
+        const bool defaults = o.games == 1 && o.blue == DuelSide(ComputerStrength::Strong) &&
+                              o.red == DuelSide(ComputerStrength::Strong);
+        if (o.bound) {
+            PrintBounds(out, n, w);
+            continue;
+        }
+        Tally t;
+        if (defaults) {
+            std::mt19937 rng(o.seed);
+            const DuelResult r = PlayDuel(w, o.blue, o.red, rng, kDuelTurnLimit);
+            PrintDuel(out, n, r);
+            t.Add(r);
+        } else {
+            t = PlayTournament(w, o.blue, o.red, o.games, o.seed, kDuelTurnLimit);
+        }
+        PrintTally(out, "world " + std::to_string(n), t);
+        all.Add(t);
     }
+    if (!all.turns.empty()) PrintTally(out, "all worlds", all);
     return status;
 }
 
