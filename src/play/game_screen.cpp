@@ -17,7 +17,6 @@
 #include "play/exit_screen.h"
 #include "play/network_play.h"
 #include "play/perform.h"
-#include "play/shoot.h"
 #include "play/shot_trail.h"
 #include "combat/game_record.h"
 #include "play/turn_cycle.h"
@@ -238,14 +237,7 @@ void FrmMain::Open() {
 void FrmMain::Play(const Action& a) {
     Impl& g = *impl_;
     if (g.closed) return;
-    g.show.Then([&g, a] {
-        if (a.kind != ActionKind::Fire) {
-            Perform(g, a);
-            return;
-        }
-        g.presetAngle = a.angle;
-        Shoot(g, a.unit.x, a.unit.y, a.target.x, a.target.y);
-    });
+    QueueDecidedAction(g, a);
     g.Advance();
 }
 

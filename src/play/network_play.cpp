@@ -6,7 +6,6 @@
 
 #include "data/context.h"
 #include "play/perform.h"
-#include "play/shoot.h"
 #include "play/show_error.h"
 
 namespace sd {
@@ -43,16 +42,7 @@ void Applied(GameScreen& g, const Outcome& o) {
     Trace("sent", index);
 }
 
-void PlayRemote(GameScreen& g, const Action& a) {
-    g.show.Then([&g, a] {
-        if (a.kind != ActionKind::Fire) {
-            Perform(g, a);
-            return;
-        }
-        g.presetAngle = a.angle;
-        Shoot(g, a.unit.x, a.unit.y, a.target.x, a.target.y);
-    });
-}
+void PlayRemote(GameScreen& g, const Action& a) { QueueDecidedAction(g, a); }
 
 void Ended(GameScreen& g, const std::string& text) {
     // Once the battle is won, the other side closing its screen is no news.

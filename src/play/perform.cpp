@@ -8,6 +8,7 @@
 #include "combat/movement.h"
 #include "data/context.h"
 #include "platform/input/element.h"
+#include "play/shoot.h"
 #include "play/shot_playback.h"
 #include "play/shot_trail.h"
 #include "play/sound.h"
@@ -82,6 +83,17 @@ void ShowHandOver(GameScreen& g, const Outcome& o) {
 void DrawFrames(GameScreen& g, BoardView view) {
     if (view.selectionValid) view.reach = FramedReach(g.ctx.World, view.selection);
     DrawBoardFrames(g.ctx, g.gfx.PicBack->canvas(), view);
+}
+
+void QueueDecidedAction(GameScreen& g, const Action& a) {
+    g.show.Then([&g, a] {
+        if (a.kind != ActionKind::Fire) {
+            Perform(g, a);
+            return;
+        }
+        g.presetAngle = a.angle;
+        Shoot(g, a.unit.x, a.unit.y, a.target.x, a.target.y);
+    });
 }
 
 Outcome Perform(GameScreen& g, const Action& a) {

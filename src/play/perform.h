@@ -12,6 +12,11 @@ namespace sd {
 
 Outcome Perform(GameScreen& g, const Action& a);
 
+// Queues an action that comes decided (a replay's, the other machine's) to be
+// played as the screen shows a click: the same rules, pictures and sounds, a
+// shot's dial turning to the action's angle by itself.
+void QueueDecidedAction(GameScreen& g, const Action& a);
+
 // The frames of the board as the game screen shows them: the reach of the
 // selection comes from the rules.
 void DrawFrames(GameScreen& g, BoardView view);

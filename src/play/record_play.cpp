@@ -9,7 +9,6 @@
 #include "play/game_recorder.h"
 #include "play/perform.h"
 #include "play/record_play_impl.h"
-#include "play/shoot.h"
 #include "play/turn_cycle.h"
 
 namespace sd {
@@ -41,12 +40,7 @@ void ReplayStep(GameScreen& g) {
     }
     r.step = false;
     const Action a = r.actions[r.next++];
-    if (a.kind == ActionKind::Fire) {
-        g.presetAngle = a.angle;
-        Shoot(g, a.unit.x, a.unit.y, a.target.x, a.target.y);
-    } else {
-        Perform(g, a);
-    }
+    QueueDecidedAction(g, a);
     g.show.Pause(kReplayGapMs[static_cast<size_t>(r.speed)]);
     QueueNext(g);
 }
