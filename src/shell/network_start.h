@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "net/link.h"
-#include "net/session.h"
+#include "play/net_link.h"
+#include "combat/net_session.h"
 
 namespace sd {
 struct Context;

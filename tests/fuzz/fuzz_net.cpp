@@ -9,9 +9,9 @@
 
 #include "combat/combat_world.h"
 #include "fuzz/fuzz_support.h"
-#include "net/session.h"
+#include "combat/net_session.h"
 #include "combat/game_rules.h"
-#include "net/state_sum.h"
+#include "combat/state_sum.h"
 
 namespace {
 

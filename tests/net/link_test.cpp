@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "net/link.h"
+#include "play/net_link.h"
 #include "net/session_fixture.h"
 
 using namespace sd;

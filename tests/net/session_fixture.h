@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "combat/combat_world.h"
-#include "net/session.h"
+#include "combat/net_session.h"
 
 struct SessionPair {
     explicit SessionPair(const sd::net::Hello& hostHello = Hello(0), const sd::net::Hello& joinerHello = Hello(-1))

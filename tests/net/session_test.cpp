@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "net/session_fixture.h"
-#include "net/state_sum.h"
+#include "combat/state_sum.h"
 
 using namespace sd;
 using namespace sd::net;

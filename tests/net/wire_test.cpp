@@ -2,7 +2,7 @@
 // refuses everything else, whatever the bytes.
 #include <gtest/gtest.h>
 
-#include "net/wire.h"
+#include "combat/net_wire.h"
 
 using namespace sd;
 using namespace sd::net;

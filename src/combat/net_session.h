@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "combat/game_rules.h"
-#include "net/wire.h"
+#include "combat/net_wire.h"
 
 namespace sd::net {
 

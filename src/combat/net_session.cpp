@@ -1,6 +1,6 @@
-#include "net/session.h"
+#include "combat/net_session.h"
 
-#include "net/state_sum.h"
+#include "combat/state_sum.h"
 
 namespace sd::net {
 

@@ -1,4 +1,4 @@
-#include "net/state_sum.h"
+#include "combat/state_sum.h"
 
 namespace sd::net {
 

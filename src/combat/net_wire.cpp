@@ -1,4 +1,4 @@
-#include "net/wire.h"
+#include "combat/net_wire.h"
 
 namespace sd::net {
 

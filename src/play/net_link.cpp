@@ -1,4 +1,4 @@
-#include "net/link.h"
+#include "play/net_link.h"
 
 #include <arpa/inet.h>
 #include <enet/enet.h>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <mutex>
 
-#include "net/wire.h"
+#include "combat/net_wire.h"
 
 namespace sd::net {
 
