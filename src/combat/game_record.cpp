@@ -156,7 +156,7 @@ std::string FormatHeader(const RecordHeader& h) {
     }
     return "SDGAME " + std::to_string(kRecordVersion) + "\nworld " + std::to_string(h.world) + ' ' + name + '\n' +
            sums + "opponent " + OpponentWord(h.opponent) + "\nseed " + std::to_string(h.seed) + "\nstarted " +
-           h.started + '\n';
+           h.started + '\n' + (h.side != 0 ? "side " + std::to_string(h.side) + '\n' : std::string());
 }
 
 std::string FormatAction(const Action& a, bool refused) {
@@ -197,8 +197,16 @@ RecordProblem ParseRecord(std::string_view text, GameRecord& out) {
             if (std::string what = header.Read(i, line); !what.empty()) return {i, what};
             continue;
         }
-        if (out.result.present) return {i, "Text nach der Ergebniszeile"};
         const std::vector<std::string_view> w = Words(line);
+        // The side of a network game follows the header's fixed lines; a
+        // record without it was played at one screen (or by an older build).
+        if (i == kHeaderLines + 1 && !w.empty() && w[0] == "side") {
+            int16_t& side = out.header.side;
+            if (w.size() != 2 || !Number(w[1], side) || side < 1 || side > 2)
+                return {i, "erwartet \"side 1\" oder \"side 2\""};
+            continue;
+        }
+        if (out.result.present) return {i, "Text nach der Ergebniszeile"};
         if (w.size() == 4 && w[0] == "result") {
             RecordResult& r = out.result;
             if (!Number(w[1], r.winner) || r.winner < 0 || r.winner > 2 || !Number(w[2], r.turns) ||

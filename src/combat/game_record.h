@@ -10,6 +10,8 @@
 //   opponent computer-strong      person, computer-light or computer-strong
 //   seed 2718281828               the seed of the light computer's aim
 //   started 2024-05-01 14:03:22   local time
+//   side 2                        network games only: the side this machine
+//                                 played (1 blue, the host; 2 red, the joiner)
 //   select 3 4                    one line per action, refused ones marked
 //   move 3 4 5 4
 //   weapon 5 4 beam
@@ -42,6 +44,9 @@ struct RecordHeader {
     Opponent opponent = Opponent::Person;
     uint32_t seed = 0;
     std::string started;  // "YYYY-MM-DD hh:mm:ss"
+    // A network game: the side this machine played (1 or 2); 0 for a game at
+    // one screen. The two machines' records differ in this line alone.
+    int16_t side = 0;
 };
 
 struct RecordedAction {

@@ -37,6 +37,7 @@ SessionEvent Session::OnHello(const Hello& h) {
     // The host names the world; the joiner names none.
     const bool fromHost = remoteSide() == kHostSide;
     if (fromHost ? h.world < 0 : h.world != -1) return End(ByeReason::BadMessage, true);
+    theirs_ = h;
     SessionEvent e;
     e.kind = SessionEvent::Kind::Ready;
     e.world = fromHost ? h.world : mine_.world;

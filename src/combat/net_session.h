@@ -44,6 +44,9 @@ public:
     bool playing() const { return shadow_ != nullptr && heardHello_ && !ended_; }
     bool ended() const { return ended_; }
     const std::string& endText() const { return endText_; }
+    // The host's hello once the handshake passed: its world, seed and start
+    // time stand in both records.
+    const Hello& hostHello() const { return local_ == kHostSide ? mine_ : theirs_; }
 
     // Starts the lockstep on w, a new game's start: the host's world, or the
     // world the host's hello named, loaded by the joiner.
@@ -77,6 +80,7 @@ private:
 
     int16_t local_;
     Hello mine_;
+    Hello theirs_;
     bool heardHello_ = false;
     std::unique_ptr<HeadlessGame> shadow_;
     std::vector<uint32_t> sums_;  // the state's sum after each action

@@ -62,6 +62,20 @@ private:
     bool ok_ = true;
 };
 
+// A start time goes into the record's header as it stands: digits in the
+// places of "YYYY-MM-DD hh:mm:ss" and nothing else, so no line break or
+// stray word can reach the file.
+bool StartedOk(const std::string& t) {
+    if (t.empty()) return true;
+    static constexpr char kForm[] = "dddd-dd-dd dd:dd:dd";
+    if (t.size() != sizeof kForm - 1) return false;
+    for (size_t i = 0; i < t.size(); ++i) {
+        const bool digit = t[i] >= '0' && t[i] <= '9';
+        if (kForm[i] == 'd' ? !digit : t[i] != kForm[i]) return false;
+    }
+    return true;
+}
+
 bool CellOk(CellPos c) {
     if (c == kNoCell) return true;
     return c.x >= 0 && c.y >= 0 && c.x <= kMostCell && c.y <= kMostCell;
@@ -112,6 +126,10 @@ std::vector<uint8_t> Encode(const Message& m) {
             w.u32(m.hello.worldsSum);
             w.u32(m.hello.settingsSum);
             w.i16(m.hello.world);
+            w.u32(m.hello.seed);
+            const std::string started = m.hello.started.substr(0, kMostStarted);
+            w.u8(static_cast<uint8_t>(started.size()));
+            w.bytes.insert(w.bytes.end(), started.begin(), started.end());
             break;
         }
         case MsgType::Action: {
@@ -145,8 +163,15 @@ bool Decode(std::span<const uint8_t> bytes, Message& m) {
     switch (type) {
         case static_cast<uint8_t>(MsgType::Hello): {
             Hello& h = m.hello;
-            if (!r.text(h.program, kMostProgramName) || !r.u16(h.protocol) || !r.u32(h.worldsSum) ||
-                !r.u32(h.settingsSum) || !r.i16(h.world)) {
+            if (!r.text(h.program, kMostProgramName) || !r.u16(h.protocol)) return false;
+            // Another build's hello is read as far as its name and version,
+            // whatever follows: both sides can then say "andere Version".
+            if (h.program != kProgramName || h.protocol != kProtocolVersion) {
+                m.type = MsgType::Hello;
+                return true;
+            }
+            if (!r.u32(h.worldsSum) || !r.u32(h.settingsSum) || !r.i16(h.world) || !r.u32(h.seed) ||
+                !r.text(h.started, kMostStarted) || !StartedOk(h.started)) {
                 return false;
             }
             break;

@@ -5,7 +5,9 @@
 //
 //   byte 0      type (1 hello, 2 action, 3 state, 4 bye)
 //   hello       u8 length + program name, u16 protocol, u32 worlds.dat sum,
-//               u32 settings.dat sum, i16 world (-1 from the joiner)
+//               u32 settings.dat sum, i16 world (-1 from the joiner),
+//               u32 seed, u8 length + start time "YYYY-MM-DD hh:mm:ss"
+//               (the host's, for both records; the joiner sends 0 and none)
 //   action      u32 index, u8 kind, i16 unit x, y, i16 target x, y, u8 weapon,
 //               i16 angle, u8 refused, u32 state sum after it
 //   state       u32 index, u32 state sum after the action of that index
@@ -22,11 +24,13 @@
 
 namespace sd::net {
 
-inline constexpr uint16_t kProtocolVersion = 1;
+// 2: the hello carries the host's seed and start time.
+inline constexpr uint16_t kProtocolVersion = 2;
 inline constexpr const char* kProgramName = "Sternenduell";
 // Larger than any message we send; a larger packet is hostile.
-inline constexpr size_t kMostMessageBytes = 64;
+inline constexpr size_t kMostMessageBytes = 96;
 inline constexpr size_t kMostProgramName = 32;
+inline constexpr size_t kMostStarted = 19;
 // No world holds cells beyond this; the rules check the board itself.
 inline constexpr int16_t kMostCell = 255;
 
@@ -57,6 +61,9 @@ struct Hello {
     uint32_t worldsSum = 0;
     uint32_t settingsSum = 0;
     int16_t world = -1;
+    // The host's, so that both records of the game say the same.
+    uint32_t seed = 0;
+    std::string started;  // "YYYY-MM-DD hh:mm:ss" or empty
 };
 
 struct Message {
@@ -71,6 +78,8 @@ struct Message {
 
 std::vector<uint8_t> Encode(const Message& m);
 // False for anything but a whole, well-formed message; out is then undefined.
+// A hello of another program or protocol version is taken as far as those
+// two (the rest of it is not ours to judge), so it encodes back shorter.
 bool Decode(std::span<const uint8_t> bytes, Message& out);
 
 Message HelloMessage(const Hello& h);

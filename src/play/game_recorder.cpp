@@ -23,13 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string StartedText(const std::tm& t) {
-    char text[96];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
-                  t.tm_hour, t.tm_min, t.tm_sec);
-    return text;
-}
-
 std::time_t StartedTime(const std::string& text) {
     std::tm t{};
     if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &t.tm_year, &t.tm_mon, &t.tm_mday, &t.tm_hour, &t.tm_min,
@@ -50,6 +43,13 @@ bool MakeFolder(const std::string& folder, std::string* problem) {
 }
 
 }  // namespace
+
+std::string StartedText(const std::tm& t) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
+                  t.tm_hour, t.tm_min, t.tm_sec);
+    return text;
+}
 
 std::string RecordFolder() {
     // XDG: a relative XDG_STATE_HOME is to be ignored.

@@ -54,6 +54,9 @@ private:
     bool finished_ = false;
 };
 
+// "YYYY-MM-DD hh:mm:ss", as the header's start time is written.
+std::string StartedText(const std::tm& t);
+
 // The header of a game starting now on the world in ctx (reads the two data
 // files for their checksums and the world's name).
 RecordHeader HeaderForNewGame(const Context& ctx);

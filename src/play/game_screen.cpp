@@ -247,7 +247,9 @@ void FrmMain::PlayNetwork(std::unique_ptr<net::Link> link, std::unique_ptr<net::
     g.ctx.opponent = Opponent::Person;
     Open();
     if (g.closed) return;
-    BeginRecord(g);
+    // Both machines write the same record, the side it played apart.
+    const net::Hello& host = session->hostHello();
+    BeginNetworkRecord(g, session->localSide(), host.started, host.seed);
     StartNetworkPlay(g, std::move(link), std::move(session));
 }
 

@@ -74,6 +74,16 @@ void BeginRecord(GameScreen& g) {
     Hook(g);
 }
 
+void BeginNetworkRecord(GameScreen& g, int16_t side, const std::string& started, uint32_t seed) {
+    if (!g.ctx.recordsOn) return;
+    RecordHeader h = HeaderForNewGame(g.ctx);
+    h.side = side;
+    if (!started.empty()) h.started = started;
+    h.seed = seed;
+    g.recorder = GameRecorder::Begin(g.ctx, h);
+    Hook(g);
+}
+
 void ContinueRecord(GameScreen& g, const GameRecord& r) {
     Context& ctx = g.ctx;
     const bool sound = ctx.SoundOn;

@@ -3,6 +3,8 @@
 #include "combat/game_record.h"
 #include "data/context.h"
 #include "data/data_file_read.h"
+#include "platform/process/clock.h"
+#include "play/game_recorder.h"
 
 namespace sd {
 
@@ -48,7 +50,15 @@ NetworkStart::Step NetworkStart::Poll(Context& ctx, std::string& problem) {
     if (ready_) return Step::Ready;
     for (net::LinkEvent& e : link_->Poll()) {
         net::SessionEvent s;
-        if (e.kind == net::LinkEvent::Kind::Connected) session_ = std::make_unique<net::Session>(side_, hello_);
+        if (e.kind == net::LinkEvent::Kind::Connected) {
+            // The game starts now: the host's start time and seed go into
+            // both machines' records.
+            if (side_ == net::kHostSide) {
+                hello_.seed = ctx.computerSeed;
+                hello_.started = StartedText(ctx.clock != nullptr ? ctx.clock->localNow() : std::tm{});
+            }
+            session_ = std::make_unique<net::Session>(side_, hello_);
+        }
         if (e.kind == net::LinkEvent::Kind::Received && session_) s = session_->Receive(e.data);
         if (e.kind == net::LinkEvent::Kind::Closed) {
             s.kind = net::SessionEvent::Kind::Ended;

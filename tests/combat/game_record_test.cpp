@@ -68,6 +68,20 @@ TEST(GameRecordTest, WrittenActionsReadBackAndATornLastLineIsLeftOut) {
     EXPECT_FALSE(torn.result.present);
     EXPECT_EQ(torn.actions.size(), r.actions.size());
     EXPECT_EQ(Problem(text.substr(0, text.size() - 3)), "");
+
+    // A network game's record names the side after the fixed header lines;
+    // the record without it (above) is a game at one screen.
+    EXPECT_EQ(r.header.side, 0);
+    r.header.side = 2;
+    std::string network = FormatHeader(r.header);
+    EXPECT_EQ(network.substr(network.size() - 7), "side 2\n");
+    for (const RecordedAction& a : r.actions) network += FormatAction(a.action, a.refused);
+    GameRecord back;
+    ASSERT_TRUE(ParseRecord(network, back).ok());
+    EXPECT_EQ(back.header.side, 2);
+    ASSERT_EQ(back.actions.size(), r.actions.size());
+    EXPECT_EQ(back.actions.front().line, 9);
+    EXPECT_EQ(Problem(network), "");
 }
 
 TEST(GameRecordTest, BadRecordsNameTheFileTheLineAndTheFault) {
@@ -85,6 +99,8 @@ TEST(GameRecordTest, BadRecordsNameTheFileTheLineAndTheFault) {
         {header + "endturn refused\n", "Zeile 8: die Regeln nehmen diese Aktion an, aufgezeichnet war sie abgelehnt"},
         {header + "fire 1 2 10 2 400\n", "Zeile 8: keine Aktion: \"fire 1 2 10 2 400\""},
         {World0() + "endturn\n", "Text nach der Ergebniszeile"},
+        {header + "side 3\n", "Zeile 8: erwartet \"side 1\" oder \"side 2\""},
+        {header + "endturn\nside 1\n", "Zeile 9: keine Aktion: \"side 1\""},
         {header + "result 1 1 0\n", "das Spiel endet nachgespielt anders (Sieger 0 in Zug 1, aufgezeichnet Sieger 1 in Zug 1)"},
     };
     for (const Case& c : cases) {

@@ -10,11 +10,18 @@ using namespace sd::net;
 using Kind = SessionEvent::Kind;
 
 TEST(Session, HandshakeNamesTheHostsWorldAndTheLockstepKeepsBothGamesEqual) {
-    SessionPair p(SessionPair::Hello(4));
+    Hello blue = SessionPair::Hello(4);
+    blue.seed = 77;
+    blue.started = "2026-12-07 21:30:05";
+    SessionPair p(blue);
     p.Pump();
     ASSERT_EQ(p.joinerSaw.size(), 1u);
     EXPECT_EQ(p.joinerSaw[0].kind, Kind::Ready);
     EXPECT_EQ(p.joinerSaw[0].world, 4);
+    // Both records take the host's seed and start time.
+    EXPECT_EQ(p.joiner.hostHello().seed, 77u);
+    EXPECT_EQ(p.joiner.hostHello().started, blue.started);
+    EXPECT_EQ(p.host.hostHello().started, blue.started);
     EXPECT_EQ(p.hostSaw[0].kind, Kind::Ready);
     p.host.Begin(SessionPair::World());
     p.joiner.Begin(SessionPair::World());

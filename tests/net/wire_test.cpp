@@ -12,12 +12,16 @@ TEST(Wire, EveryMessageComesBackAsItWent) {
     h.worldsSum = 0xdeadbeef;
     h.settingsSum = 7;
     h.world = 9;
+    h.seed = 4000000000u;
+    h.started = "2026-12-07 21:30:05";
     Message m;
     ASSERT_TRUE(Decode(Encode(HelloMessage(h)), m));
     EXPECT_EQ(m.type, MsgType::Hello);
     EXPECT_EQ(m.hello.program, "Sternenduell");
     EXPECT_EQ(m.hello.worldsSum, 0xdeadbeefu);
     EXPECT_EQ(m.hello.world, 9);
+    EXPECT_EQ(m.hello.seed, 4000000000u);
+    EXPECT_EQ(m.hello.started, "2026-12-07 21:30:05");
 
     const Action fire = Action::FireAt({3, 4}, {11, 6}, 359);
     ASSERT_TRUE(Decode(Encode(ActionMessage(70000, fire, true, 0x80000001u)), m));
@@ -58,4 +62,27 @@ TEST(Wire, RefusesTruncatedLongUnknownAndOutOfRange) {
     std::vector<uint8_t> hello = Encode(HelloMessage(Hello{}));
     hello[1] = 200;
     EXPECT_FALSE(Decode(hello, m));
+    // The start time goes into the record as it stands: only its one form.
+    for (const char* started : {"2026-12-07 21:30:0x", "2026-12-07\n21:30:05", "2026-12-07 21:30"}) {
+        Hello h;
+        h.started = started;
+        EXPECT_FALSE(Decode(Encode(HelloMessage(h)), m)) << started;
+    }
+}
+
+TEST(Wire, AnotherVersionsHelloIsReadAsFarAsItsVersion) {
+    // Whatever another protocol puts after its version is not ours to judge:
+    // the hello is taken, so that both sides can say "andere Version".
+    Hello h;
+    h.protocol = kProtocolVersion + 1;
+    std::vector<uint8_t> bytes = Encode(HelloMessage(h));
+    bytes.resize(bytes.size() - 9);
+    Message m;
+    ASSERT_TRUE(Decode(bytes, m));
+    EXPECT_EQ(m.type, MsgType::Hello);
+    EXPECT_EQ(m.hello.protocol, kProtocolVersion + 1);
+    // Our own version cut the same way is malformed.
+    bytes = Encode(HelloMessage(Hello{}));
+    bytes.resize(bytes.size() - 9);
+    EXPECT_FALSE(Decode(bytes, m));
 }
