@@ -45,6 +45,17 @@ bool NetworkStart::Join(const Context& ctx, const std::string& address, std::str
     return true;
 }
 
+void NetworkStart::Leave() {
+    if (!link_) return;
+    if (session_) {
+        session_->Leave();
+        for (const auto& bytes : session_->TakeOutbox()) link_->Send(bytes);
+    }
+    link_->Close();
+    // A last look lets ENet put the bye on the wire before the link goes.
+    link_->Poll();
+}
+
 NetworkStart::Step NetworkStart::Poll(Context& ctx, std::string& problem) {
     if (!link_) return Step::Failed;
     if (ready_) return Step::Ready;

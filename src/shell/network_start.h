@@ -28,6 +28,9 @@ public:
     Step Poll(Context& ctx, std::string& problem);
     // What the waiting title shows.
     const std::string& caption() const { return caption_; }
+    bool hosting() const { return side_ == net::kHostSide; }
+    // The player gives up: the other machine, if it has answered, is told.
+    void Leave();
 
     std::unique_ptr<net::Link> TakeLink() { return std::move(link_); }
     std::unique_ptr<net::Session> TakeSession() { return std::move(session_); }

@@ -40,9 +40,32 @@ Opponent NextOpponent(Opponent o) {
     return Opponent::Person;
 }
 
-void ShowOpponent(const Context& ctx, Element& label, double centre) {
+const char* OpponentCaption(Opponent o, NetworkChoice n) {
+    switch (n) {
+        case NetworkChoice::Host: return "Gegner: Netzwerk (warten)";
+        case NetworkChoice::Join: return "Gegner: Netzwerk (verbinden)";
+        case NetworkChoice::None: break;
+    }
+    return OpponentCaption(o);
+}
+
+void NextOpponent(Opponent& o, NetworkChoice& n) {
+    if (n == NetworkChoice::Host) {
+        n = NetworkChoice::Join;
+    } else if (n == NetworkChoice::Join) {
+        n = NetworkChoice::None;
+        o = Opponent::Person;
+    } else if (o == Opponent::ComputerStrong) {
+        n = NetworkChoice::Host;
+        o = Opponent::Person;
+    } else {
+        o = NextOpponent(o);
+    }
+}
+
+void ShowOpponent(const Context& ctx, NetworkChoice n, Element& label, double centre) {
     constexpr int kMargin = 8;
-    const char* caption = OpponentCaption(ctx.opponent);
+    const char* caption = OpponentCaption(ctx.opponent, n);
     const int width = label.font().textWidth(caption) + 2 * kMargin;
     label.setSize(width, label.height());
     label.setPosition(centre - width / 2.0, label.top());

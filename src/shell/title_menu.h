@@ -30,9 +30,19 @@ inline constexpr int kVersionRevision = 0;
 // strong computer, and round again).
 const char* OpponentCaption(Opponent o);
 Opponent NextOpponent(Opponent o);
-// Writes the caption of ctx.opponent on the label, sized to the caption and
-// centred on x = centre, so that only the caption takes the pointer.
-void ShowOpponent(const Context& ctx, platform::Element& label, double centre);
+
+// The same label also offers a game over the network: waiting for the other
+// machine (the host, blue) or connecting to it (the joiner, red). Who plays
+// red at this screen is then nobody: opponent stays Person.
+enum class NetworkChoice { None, Host, Join };
+const char* OpponentCaption(Opponent o, NetworkChoice n);
+// The whole round: person, light computer, strong computer, network
+// (waiting), network (connecting), person.
+void NextOpponent(Opponent& o, NetworkChoice& n);
+// Writes the caption of ctx.opponent (or of the network choice) on the label,
+// sized to the caption and centred on x = centre, so that only the caption
+// takes the pointer.
+void ShowOpponent(const Context& ctx, NetworkChoice n, platform::Element& label, double centre);
 
 // Paints every label in the normal colour and label index (if >= 0) in the
 // highlighted one; nothing happens while index stays the same.

@@ -1,9 +1,14 @@
-// The title screen's side of a network game: "-HOST" waits for an opponent,
-// "-CONNECT host[:port]" joins one; the title shows what it waits for until
-// the handshake has passed, and Escape or a click gives up.
+// The title screen's side of a network game: "-HOST" or "Gegner: Netzwerk
+// (warten)" waits for an opponent, "-CONNECT host[:port]" or the address
+// field of "Gegner: Netzwerk (verbinden)" joins one; the title shows what it
+// waits for until the handshake has passed, and Escape or a click gives up.
+// The joiner then sees the host's world marked on its preview for a moment
+// before the game screen opens.
 #include <charconv>
 
+#include "base/layout.h"
 #include "data/context.h"
+#include "data/ini_file.h"
 #include "platform/input/element.h"
 #include "platform/draw/font.h"
 #include "platform/input/platform.h"
@@ -21,7 +26,11 @@ namespace {
 // How often the title looks at the network while it waits: quick enough for
 // the handshake, next to nothing for the processor.
 constexpr double kPollSeconds = 0.020;
-constexpr int kWaitingTop = 440;
+// How long the joiner sees the host's world before the game starts.
+constexpr double kPreviewSeconds = 2.0;
+// The band between the two rows of world previews, where the address field
+// stands too.
+constexpr int kWaitingTop = 366;
 constexpr int kWaitingHeight = 30;
 
 double Now(const Context& ctx) { return ctx.clock != nullptr ? ctx.clock->seconds() : 0.0; }
@@ -31,12 +40,47 @@ double Now(const Context& ctx) { return ctx.clock != nullptr ? ctx.clock->second
 void FrmStartup::BuildWaitingLabel() {
     lblWaiting_ = &screen_->addLabel("LblWaiting");
     lblWaiting_->setVisible(false);
+    lblWaiting_->setFont(platform::Font::open("Arial", 15, true));
+    lblWaiting_->setTextColor(kLabelHighlighted);
+    lblWaiting_->setSize(800, kWaitingHeight);
+    lblWaiting_->setPosition(0, kWaitingTop);
     lblWaiting_->onClick = [this](int) { CancelNetworkStart(); };
-    picBack_->onClick = [this](int) { CancelNetworkStart(); };
-    screen_->onDeadline = [this] { PollNetworkStart(); };
-    screen_->onKey = [this](platform::Key k) {
-        if (k == platform::Key::Escape) CancelNetworkStart();
+    addressField_.Build(*screen_);
+    picBack_->onClick = [this](int) {
+        CancelNetworkStart();
+        addressField_.Close();
     };
+    screen_->onDeadline = [this] { PollNetworkStart(); };
+    screen_->onKey = [this](platform::Key k) { TitleKey(k); };
+    screen_->onText = [this](const std::string& typed) {
+        if (addressField_.isOpen()) addressField_.Type(typed);
+    };
+}
+
+void FrmStartup::TitleKey(platform::Key k) {
+    using platform::Key;
+    if (!addressField_.isOpen()) {
+        if (k == Key::Escape) CancelNetworkStart();
+        return;
+    }
+    switch (k) {
+        case Key::Escape: addressField_.Close(); break;
+        case Key::Backspace: addressField_.Erase(); break;
+        case Key::Return:
+        case Key::KeypadEnter:
+            if (addressField_.text().empty()) break;
+            lastAddress_ = addressField_.text();
+            addressField_.Close();
+            StartNetwork(false, lastAddress_);
+            break;
+        default: break;
+    }
+}
+
+void FrmStartup::OpenAddressField() {
+    if (ended_) return;
+    CancelNetworkStart();
+    addressField_.Open(lastAddress_);
 }
 
 void FrmStartup::StartFromCommandLine() {
@@ -51,11 +95,17 @@ void FrmStartup::StartFromCommandLine() {
             WorldBoxClick(world);
         }
     }
+    networkChoice_ = host ? NetworkChoice::Host : NetworkChoice::Join;
+    ctx_.opponent = Opponent::Person;
+    ShowOpponent(ctx_, networkChoice_, *lblOpponent_, layout::kScreenWidth / 2.0);
+    if (!host) lastAddress_ = address;
     StartNetwork(host, address);
 }
 
 void FrmStartup::StartNetwork(bool host, const std::string& address) {
+    addressField_.Close();
     networkStart_ = std::make_unique<NetworkStart>();
+    previewUntil_.reset();
     std::string problem;
     bool ok = false;
     if (host) {
@@ -72,10 +122,6 @@ void FrmStartup::StartNetwork(bool host, const std::string& address) {
         ShowError(ctx_, problem);
         return;
     }
-    lblWaiting_->setFont(platform::Font::open("Arial", 15, true));
-    lblWaiting_->setTextColor(kLabelHighlighted);
-    lblWaiting_->setSize(800, kWaitingHeight);
-    lblWaiting_->setPosition(0, kWaitingTop);
     lblWaiting_->setText(networkStart_->caption());
     lblWaiting_->setVisible(true);
     screen_->setDeadline(Now(ctx_) + kPollSeconds);
@@ -83,19 +129,48 @@ void FrmStartup::StartNetwork(bool host, const std::string& address) {
 
 void FrmStartup::PollNetworkStart() {
     if (!networkStart_ || ended_) return;
+    if (previewUntil_) {
+        if (Now(ctx_) < *previewUntil_) {
+            screen_->setDeadline(*previewUntil_);
+            return;
+        }
+        return OpenNetworkGame();
+    }
     std::string problem;
     const NetworkStart::Step step = networkStart_->Poll(ctx_, problem);
     if (step == NetworkStart::Step::Waiting) {
         screen_->setDeadline(Now(ctx_) + kPollSeconds);
         return;
     }
-    lblWaiting_->setVisible(false);
-    screen_->setDeadline(std::nullopt);
-    std::unique_ptr<NetworkStart> start = std::move(networkStart_);
     if (step == NetworkStart::Step::Failed) {
+        lblWaiting_->setVisible(false);
+        screen_->setDeadline(std::nullopt);
+        networkStart_.reset();
         ShowError(ctx_, problem);
         return;
     }
+    if (networkStart_->hosting()) return OpenNetworkGame();
+    ShowHostsWorld();
+}
+
+// The handshake named the host's world: its preview is marked as a click
+// would mark it, and the line between the rows names it.
+void FrmStartup::ShowHostsWorld() {
+    const int16_t world = ctx_.GameState.WorldNumber;
+    ClickWorldPreview(ctx_, picWorld_, world);
+    ctx_.GameState.WorldNumber = world;
+    const std::string name = IniFile::load(ctx_.path("worlds.dat")).value("World" + std::to_string(world), "Name");
+    lblWaiting_->setText("Der Gastgeber hat " + (name.empty() ? "Welt " + std::to_string(world) : name) +
+                         " gew\xE4hlt - das Spiel beginnt");
+    previewUntil_ = Now(ctx_) + kPreviewSeconds;
+    screen_->setDeadline(*previewUntil_);
+}
+
+void FrmStartup::OpenNetworkGame() {
+    lblWaiting_->setVisible(false);
+    screen_->setDeadline(std::nullopt);
+    previewUntil_.reset();
+    std::unique_ptr<NetworkStart> start = std::move(networkStart_);
     if (game_) finishedGames_.push_back(std::move(game_));
     game_ = std::make_unique<FrmMain>(ctx_);
     game_->PlayNetwork(start->TakeLink(), start->TakeSession());
@@ -105,7 +180,9 @@ void FrmStartup::PollNetworkStart() {
 
 void FrmStartup::CancelNetworkStart() {
     if (!networkStart_) return;
+    networkStart_->Leave();
     networkStart_.reset();
+    previewUntil_.reset();
     lblWaiting_->setVisible(false);
     screen_->setDeadline(std::nullopt);
 }

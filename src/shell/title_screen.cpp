@@ -183,7 +183,7 @@ void FrmStartup::LayOutOpponentLabel() {
     lblOpponent_->setSize(kLabelWidth, kOpponentHeight);
     lblOpponent_->setPosition(kOpponentCentre - kLabelWidth / 2.0, kOpponentTop);
     lblOpponent_->setTextColor(kLabelNormal);
-    ShowOpponent(ctx_, *lblOpponent_, kOpponentCentre);
+    ShowOpponent(ctx_, networkChoice_, *lblOpponent_, kOpponentCentre);
 }
 
 void FrmStartup::LayOutPreviews() {
@@ -204,7 +204,11 @@ void FrmStartup::LayOutPreviews() {
     }
 }
 
-void FrmStartup::WorldBoxClick(int k) { ClickWorldPreview(ctx_, picWorld_, k); }
+void FrmStartup::WorldBoxClick(int k) {
+    // The host's hello has named the world already; the joiner's is the host's.
+    if (networkStart_) return;
+    ClickWorldPreview(ctx_, picWorld_, k);
+}
 
 void FrmStartup::LabelMouseMove(int k) {
     HighlightOpponent(false);
@@ -286,8 +290,8 @@ void FrmStartup::OpponentLabelClick() {
     if (ended_) return;
     picInfo_->setVisible(false);
     PlaySoundEffect(ctx_, Sfx::MenuClick);
-    ctx_.opponent = NextOpponent(ctx_.opponent);
-    ShowOpponent(ctx_, *lblOpponent_, kOpponentCentre);
+    NextOpponent(ctx_.opponent, networkChoice_);
+    ShowOpponent(ctx_, networkChoice_, *lblOpponent_, kOpponentCentre);
 }
 
 void FrmStartup::Highlight(int16_t index) { sd::Highlight(highlightedButton_, lblButton_, index); }
@@ -317,6 +321,10 @@ void FrmStartup::InfoPanelClick() {
 
 void FrmStartup::StartGame() {
     CancelNetworkStart();
+    // Over the network: the host waits for the other machine, the joiner
+    // first writes where it is.
+    if (networkChoice_ == NetworkChoice::Host) return StartNetwork(true, "");
+    if (networkChoice_ == NetworkChoice::Join) return OpenAddressField();
     // A game that ended earlier may still be waiting for the main loop to free it.
     if (game_) finishedGames_.push_back(std::move(game_));
     game_ = std::make_unique<FrmMain>(ctx_);
@@ -331,7 +339,7 @@ void FrmStartup::ShowTitleScreen() {
     if (ended_) return;
     OfferContinue();
     // A continued game brought its own opponent along.
-    ShowOpponent(ctx_, *lblOpponent_, kOpponentCentre);
+    ShowOpponent(ctx_, networkChoice_, *lblOpponent_, kOpponentCentre);
     ctx_.platform->showScreen(*screen_);
 }
 

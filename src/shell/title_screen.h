@@ -4,9 +4,11 @@
 // opens and frees them once they have closed.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "shell/address_field.h"
 #include "shell/title_menu.h"
 #include "shell/world_preview.h"
 
@@ -17,6 +19,7 @@ class NetworkStart;
 namespace platform {
 class Element;
 class Screen;
+enum class Key;
 }  // namespace platform
 
 class FrmStartup {
@@ -63,6 +66,12 @@ public:
     void CancelNetworkStart();
     bool waitingForNetwork() const { return networkStart_ != nullptr; }
     platform::Element& waitingLabel() { return *lblWaiting_; }
+    // "Spiel starten" with "Gegner: Netzwerk (verbinden)": the field for the
+    // host's address; Return connects, Escape closes it.
+    void OpenAddressField();
+    AddressField& addressField() { return addressField_; }
+    void TitleKey(platform::Key k);
+    NetworkChoice networkChoice() const { return networkChoice_; }
 
     platform::Screen& screen() { return *screen_; }
     platform::Element& titlePanel() { return *picBack_; }
@@ -101,7 +110,14 @@ private:
     MenuLabels lblButton_{};
     PreviewBoxes picWorld_{};
     platform::Element* lblWaiting_ = nullptr;   // what a network start waits for
+    AddressField addressField_;
+    std::string lastAddress_;  // the address written last, offered again
+    NetworkChoice networkChoice_ = NetworkChoice::None;
     std::unique_ptr<NetworkStart> networkStart_;
+    // The joiner shows the host's world on its preview this long before the game.
+    std::optional<double> previewUntil_;
+    void ShowHostsWorld();
+    void OpenNetworkGame();
     std::unique_ptr<FrmMain> game_;
     std::vector<std::unique_ptr<FrmMain>> finishedGames_;
     bool ended_ = false;

@@ -17,7 +17,7 @@ bool Overlap(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-TEST_F(ComputerChoiceTest, TheLabelCyclesThroughTheThreeOpponentsWithTheMenuSound) {
+TEST_F(ComputerChoiceTest, TheLabelCyclesThroughTheOpponentsAndTheNetworkWithTheMenuSound) {
     FrmStartup& t = Start();
     platform::Element& label = t.opponentLabel();
     EXPECT_EQ(label.text(), "Gegner: Mensch");
@@ -28,6 +28,8 @@ TEST_F(ComputerChoiceTest, TheLabelCyclesThroughTheThreeOpponentsWithTheMenuSoun
         Opponent opponent;
     } cycle[] = {{"Gegner: Computer (leicht)", Opponent::ComputerLight},
                  {"Gegner: Computer (stark)", Opponent::ComputerStrong},
+                 {"Gegner: Netzwerk (warten)", Opponent::Person},
+                 {"Gegner: Netzwerk (verbinden)", Opponent::Person},
                  {"Gegner: Mensch", Opponent::Person}};
     for (const auto& step : cycle) {
         audio.played.clear();
@@ -43,10 +45,10 @@ TEST_F(ComputerChoiceTest, TheLabelCyclesThroughTheThreeOpponentsWithTheMenuSoun
 TEST_F(ComputerChoiceTest, TheLabelHasTheMenusColoursAndCoversNoPreviewNorMenuLabel) {
     FrmStartup& t = Start();
     platform::Element& label = t.opponentLabel();
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 5; ++k) {
         // Its widest caption too.
         for (int n = 0; n < 10; ++n) EXPECT_FALSE(Overlap(RectOf(label), RectOf(t.worldBox(n)))) << label.text() << n;
-        EXPECT_FALSE(Overlap(RectOf(label), RectOf(t.menuLabel(k)))) << label.text() << k;
+        for (int m = 0; m < 3; ++m) EXPECT_FALSE(Overlap(RectOf(label), RectOf(t.menuLabel(m)))) << label.text() << m;
         EXPECT_GE(label.left(), 0);
         EXPECT_GE(label.width(), label.font().textWidth(label.text())) << "the whole caption shows";
         t.OpponentLabelClick();

@@ -85,6 +85,9 @@ void Platform::Impl::dispatch(const SDL_Event& ev) {
             idleVirtualMs = 0;
             self.requestQuit();
             return;
+        case SDL_TEXTINPUT:
+            handleText(ev.text.text);
+            return;
         case SDL_WINDOWEVENT:
             window->noteWindowEvent(ev.window.event);
             return;
@@ -119,11 +122,7 @@ void Platform::Impl::dispatch(const SDL_Event& ev) {
     }
 }
 
-void Platform::Impl::handleKey(const SDL_KeyboardEvent& key) {
-    // The innermost modal screen hears keys, or with none the topmost one
-    // shown; once per press, and not the ones that belong to the window
-    // (Alt+Enter and the like).
-    if (key.repeat || (key.keysym.mod & (KMOD_ALT | KMOD_CTRL | KMOD_GUI))) return;
+Screen* Platform::Impl::keyScreen() {
     Screen* s = nullptr;
     if (!modal.empty()) {
         s = modal.back();
@@ -132,13 +131,32 @@ void Platform::Impl::handleKey(const SDL_KeyboardEvent& key) {
             if ((*it)->visible() && !(*it)->closed()) s = *it;
         }
     }
-    if (s == nullptr || !isLive(s) || !s->onKey) return;
+    return isLive(s) ? s : nullptr;
+}
+
+// Typed text goes where the keys go.
+void Platform::Impl::handleText(const char* text) {
+    Screen* s = keyScreen();
+    if (s == nullptr || !s->onText) return;
+    const auto guard = Hold(depth);
+    auto handler = s->onText;
+    handler(text);
+}
+
+void Platform::Impl::handleKey(const SDL_KeyboardEvent& key) {
+    // The innermost modal screen hears keys, or with none the topmost one
+    // shown; once per press, and not the ones that belong to the window
+    // (Alt+Enter and the like).
+    if (key.repeat || (key.keysym.mod & (KMOD_ALT | KMOD_CTRL | KMOD_GUI))) return;
+    Screen* s = keyScreen();
+    if (s == nullptr || !s->onKey) return;
     Key k = Key::Other;
     switch (key.keysym.sym) {
         case SDLK_RETURN: k = Key::Return; break;
         case SDLK_KP_ENTER: k = Key::KeypadEnter; break;
         case SDLK_SPACE: k = Key::Space; break;
         case SDLK_ESCAPE: k = Key::Escape; break;
+        case SDLK_BACKSPACE: k = Key::Backspace; break;
         case SDLK_RIGHT: k = Key::Right; break;
         // "+" sits on different keys on different layouts: the keypad's, the
         // German '+' key, and the US '=' (shifted '+').

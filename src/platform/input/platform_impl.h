@@ -101,6 +101,9 @@ struct Platform::Impl {
     void handleDown(int button, int shift, double x, double y);
     void handleUp(int button, int shift, double x, double y);
     void handleKey(const SDL_KeyboardEvent& key);
+    void handleText(const char* text);
+    // The screen keys and typed text go to; null when none.
+    Screen* keyScreen();
     void pushInjected(const Injected& in);
     void freeClosedScreens();
     bool isLive(const Screen* s) const;

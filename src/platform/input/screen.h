@@ -13,7 +13,7 @@ namespace sd::platform {
 
 // The keys a screen hears: the innermost modal screen, or else the topmost
 // one shown (the replay's controls); any other key arrives as Other.
-enum class Key { Return, KeypadEnter, Space, Escape, Right, Plus, Minus, Other };
+enum class Key { Return, KeypadEnter, Space, Escape, Right, Plus, Minus, Backspace, Other };
 
 class Screen {
 public:
@@ -65,6 +65,9 @@ public:
     // the topmost one shown (without Alt, Ctrl or the system key: those
     // belong to the window).
     std::function<void(Key)> onKey;
+    // Text typed while keys go to this screen (UTF-8, as the keyboard
+    // layout makes it); for a field the player writes in.
+    std::function<void(const std::string&)> onText;
 
     // A screen that plays something over time asks to be woken at a moment
     // of the platform's clock (monotonic seconds): the event loop waits no
