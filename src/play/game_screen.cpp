@@ -3,6 +3,7 @@
 #include "play/game_screen.h"
 
 #include <optional>
+#include <utility>
 
 #include "data/context.h"
 #include "platform/input/platform.h"
@@ -256,6 +257,8 @@ void FrmMain::PlayNetwork(std::unique_ptr<net::Link> link, std::unique_ptr<net::
 const std::vector<Action>& FrmMain::Played() const { return impl_->game.played(); }
 
 bool FrmMain::IsClosed() const { return impl_->closed; }
+
+std::string FrmMain::TakeEndMessage() { return std::exchange(impl_->endMessage, std::string()); }
 
 FrmMain::Impl& FrmMain::impl() { return *impl_; }
 

@@ -39,6 +39,9 @@ public:
     // True once the game screen has closed itself (game over, leaving, file error).
     // The owner then destroys it at a safe point (not inside one of its handlers).
     bool IsClosed() const;
+    // Why a network game ended on its own (the connection was lost or
+    // refused); the title shows it once it is back. Empty otherwise.
+    std::string TakeEndMessage();
 
     // Plays an action as the game screen shows it: the same rules and the same
     // pictures, sounds and pauses as a click, a shot's dial turning to the

@@ -93,6 +93,8 @@ struct FrmMain::Impl {
     std::unique_ptr<ReplayState> replay;
     // The connection to the other machine in a network game; null otherwise.
     std::unique_ptr<NetworkPlay> network;
+    // Why the network game ended, for the title to show over itself.
+    std::string endMessage;
     // The exit screen while it is open; the show holds still meanwhile.
     std::unique_ptr<FrmExit> exitScreen;
 

@@ -5,6 +5,7 @@
 #include <ifaddrs.h>
 #include <netinet/in.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <mutex>
@@ -39,6 +40,9 @@ ENetHost* CreateHost(const ENetAddress* at) {
 // ENet counts a peer's silence from the oldest message it left unanswered;
 // its keep-alive goes out half a second after the last traffic, so the
 // silence it measures starts that much later than the peer's last word.
+// ENet's clock wraps; the difference of two of its times does not mind.
+uint32_t SinceMs(enet_uint32 then) { return enet_time_get() - then; }
+
 uint32_t EnetTimeout(uint32_t silenceMs) { return silenceMs > 1000 ? silenceMs - 500 : silenceMs; }
 
 }  // namespace
@@ -49,6 +53,9 @@ struct Link::Impl {
     uint32_t silenceMs = kSilenceMs;
     bool closing = false;
     bool closedSaid = false;
+    // When the peer connected: its silence counts from here until it first
+    // answers (ENet's time of its last word starts at 0).
+    enet_uint32 connectedAt = 0;
     ~Impl() {
         if (peer != nullptr) {
             enet_peer_disconnect_now(peer, 0);
@@ -109,6 +116,7 @@ std::vector<LinkEvent> Link::Poll() {
             case ENET_EVENT_TYPE_CONNECT:
                 if (l.peer == nullptr || l.peer == ev.peer) {
                     l.peer = ev.peer;
+                    l.connectedAt = enet_time_get();
                     enet_peer_timeout(l.peer, 0, EnetTimeout(l.silenceMs), EnetTimeout(l.silenceMs));
                     if (!l.closing) out.push_back({LinkEvent::Kind::Connected, {}});
                 } else {
@@ -131,6 +139,17 @@ std::vector<LinkEvent> Link::Poll() {
                 break;
             case ENET_EVENT_TYPE_NONE: break;
         }
+    }
+    // ENet looks at a peer's silence only when it sends a packet again, and
+    // it sends again after ever longer pauses (a gone peer was found after
+    // 15 to 17 s). Its pings are answered every half second while the peer
+    // lives, so the time since its last answer is the silence we count.
+    if (l.peer != nullptr && !l.closing && l.peer->state == ENET_PEER_STATE_CONNECTED &&
+        std::min(SinceMs(l.peer->lastReceiveTime), SinceMs(l.connectedAt)) >= l.silenceMs) {
+        enet_peer_reset(l.peer);
+        l.peer = nullptr;
+        if (!l.closedSaid) out.push_back({LinkEvent::Kind::Closed, {}});
+        l.closedSaid = true;
     }
     return out;
 }

@@ -6,7 +6,6 @@
 
 #include "data/context.h"
 #include "play/perform.h"
-#include "play/show_error.h"
 
 namespace sd {
 
@@ -48,9 +47,10 @@ void Ended(GameScreen& g, const std::string& text) {
     // Once the battle is won, the other side closing its screen is no news.
     const HeadlessGame* shadow = g.network->session->shadow();
     if (shadow != nullptr && shadow->state().Winner != 0) return;
-    // The title comes back first, so the message stands over it.
+    // The title comes back first (when the main loop collects the closed
+    // screen), and then shows the message over itself.
+    g.endMessage = text;
     g.CloseGameScreen();
-    ShowError(g.ctx, text);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "shell/network_start.h"
 
+#include <cstdlib>
+
 #include "combat/game_record.h"
 #include "data/context.h"
 #include "data/data_file_read.h"
@@ -13,6 +15,12 @@ net::Hello OwnHello(const Context& ctx, int16_t world) {
     h.worldsSum = Checksum(ReadDataFile(ctx.path("worlds.dat")).text);
     h.settingsSum = Checksum(ReadDataFile(ctx.path("settings.dat")).text);
     h.world = world;
+    // For the end-to-end test of a refused version only: SD_NET_PROTOCOL
+    // makes this build claim another protocol in its hello. Read here and
+    // nowhere else; nothing else of the game changes.
+    if (const char* fake = std::getenv("SD_NET_PROTOCOL"); fake != nullptr && fake[0] != '\0') {
+        h.protocol = static_cast<uint16_t>(std::strtoul(fake, nullptr, 10));
+    }
     return h;
 }
 
@@ -54,6 +62,14 @@ void NetworkStart::Leave() {
     link_->Close();
     // A last look lets ENet put the bye on the wire before the link goes.
     link_->Poll();
+}
+
+bool NetworkStart::Drain() {
+    if (!link_) return true;
+    for (const net::LinkEvent& e : link_->Poll()) {
+        if (e.kind == net::LinkEvent::Kind::Closed) return true;
+    }
+    return false;
 }
 
 NetworkStart::Step NetworkStart::Poll(Context& ctx, std::string& problem) {

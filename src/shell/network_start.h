@@ -31,6 +31,9 @@ public:
     bool hosting() const { return side_ == net::kHostSide; }
     // The player gives up: the other machine, if it has answered, is told.
     void Leave();
+    // After a refusal: gives ENet the time to deliver the last words (the
+    // hello, the bye) before the link goes; true once the peer is gone.
+    bool Drain();
 
     std::unique_ptr<net::Link> TakeLink() { return std::move(link_); }
     std::unique_ptr<net::Session> TakeSession() { return std::move(session_); }

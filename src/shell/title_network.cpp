@@ -28,6 +28,7 @@ namespace {
 constexpr double kPollSeconds = 0.020;
 // How long the joiner sees the host's world before the game starts.
 constexpr double kPreviewSeconds = 2.0;
+constexpr double kLingerSeconds = 1.0;
 // The band between the two rows of world previews, where the address field
 // stands too.
 constexpr int kWaitingTop = 366;
@@ -127,7 +128,20 @@ void FrmStartup::StartNetwork(bool host, const std::string& address) {
     screen_->setDeadline(Now(ctx_) + kPollSeconds);
 }
 
+// A refused start is looked at a little longer: torn down at once, its
+// link would take the hello and the bye it still has to deliver along, and
+// the other side would only hear the connection drop.
+void FrmStartup::Linger() {
+    if (!lingering_) return;
+    if (lingering_->Drain() || Now(ctx_) >= lingerUntil_) {
+        lingering_.reset();
+        return;
+    }
+    if (!networkStart_) screen_->setDeadline(Now(ctx_) + kPollSeconds);
+}
+
 void FrmStartup::PollNetworkStart() {
+    Linger();
     if (!networkStart_ || ended_) return;
     if (previewUntil_) {
         if (Now(ctx_) < *previewUntil_) {
@@ -145,7 +159,9 @@ void FrmStartup::PollNetworkStart() {
     if (step == NetworkStart::Step::Failed) {
         lblWaiting_->setVisible(false);
         screen_->setDeadline(std::nullopt);
-        networkStart_.reset();
+        lingering_ = std::move(networkStart_);
+        lingerUntil_ = Now(ctx_) + kLingerSeconds;
+        Linger();
         ShowError(ctx_, problem);
         return;
     }

@@ -348,8 +348,10 @@ void FrmStartup::CollectClosedGames() {
     // A game that ended (won, left, or stopped by a file error) hands the
     // screen back to the title, which still holds the chosen world.
     if (game_ && game_->IsClosed()) {
+        const std::string message = game_->TakeEndMessage();
         game_.reset();
         ShowTitleScreen();
+        if (!message.empty() && !ended_) ShowError(ctx_, message);
     }
 }
 

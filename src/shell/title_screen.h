@@ -114,6 +114,10 @@ private:
     std::string lastAddress_;  // the address written last, offered again
     NetworkChoice networkChoice_ = NetworkChoice::None;
     std::unique_ptr<NetworkStart> networkStart_;
+    // A refused start, kept a moment so that its bye reaches the other side.
+    std::unique_ptr<NetworkStart> lingering_;
+    double lingerUntil_ = 0;
+    void Linger();
     // The joiner shows the host's world on its preview this long before the game.
     std::optional<double> previewUntil_;
     void ShowHostsWorld();
