@@ -47,7 +47,7 @@ seeds() {  # target -> its seed files
   case "$1" in
     loaders) echo "$ROOT"/data/*.dat "$ROOT"/tests/fuzz/seeds/*.dat "$ROOT"/tests/fuzz/regressions/*.dat ;;
     record) echo "$ROOT"/tests/games/*.sdgame "$ROOT"/tests/fuzz/records/*.sdgame "$ROOT"/tests/fuzz/records/corpus/*.sdgame "$ROOT"/tests/fuzz/regressions/*.sdgame ;;
-    net) echo "$ROOT"/tests/fuzz/net/*.msg "$ROOT"/tests/fuzz/regressions/*.msg ;;
+    net) echo "$ROOT"/tests/fuzz/net/*.msg "$ROOT"/tests/fuzz/net/corpus/*.msg "$ROOT"/tests/fuzz/regressions/*.msg ;;
     *) echo "$FX"/*."$1" "$ROOT"/tests/fuzz/regressions/*."$1" ;;
   esac
 }
