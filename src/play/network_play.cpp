@@ -41,7 +41,16 @@ void Applied(GameScreen& g, const Outcome& o) {
     Trace("sent", index);
 }
 
-void PlayRemote(GameScreen& g, const Action& a) { QueueDecidedAction(g, a); }
+void PlayRemote(GameScreen& g, const Action& a) {
+    QueueDecidedAction(g, a);
+    // The other side's winning shot: once its victory panel has been clicked
+    // the game is over here too and the title comes back, as after the
+    // player's own winning shot. (Without this the panel stayed until a
+    // click on the board.)
+    g.show.Then([&g] {
+        if (g.ctx.GameState.GameOver) g.CloseGameScreen();
+    });
+}
 
 void Ended(GameScreen& g, const std::string& text) {
     // Once the battle is won, the other side closing its screen is no news.

@@ -324,9 +324,7 @@ for s in joiner host; do
     wait_until "the victory panel on the $s's screen" 15 is_same "$WIN_RIGHT_AREA" "$WIN_RIGHT_LOOK"
     keep "${s}_victory"
     expect "the ship's cell empty under the $s's panel" is_same "$(inside_of $RED_X $RED_Y)" "$(empty_inside_of $RED_X $RED_Y)"
-done
-# The host's panel clicked away: back to its title.
-for s in host; do
+    # The panel clicked away: back to the title.
     # The panel takes its click once the victory's wait is over.
     for _ in 1 2 3 4 5 6; do
         click $((WIN_LEFT + WIN_W / 2)) $((WIN_TOP + WIN_H / 2)) 0.5
