@@ -6,6 +6,7 @@
 
 #include "platform/draw/damage.h"
 #include "platform/draw/surface.h"
+#include "platform/draw/surface_access.h"
 
 using namespace sd::platform;
 
@@ -97,18 +98,18 @@ TEST(SurfaceDamage, EveryChangedPixelIsNoted) {
     for (const Op& op : ops) {
         Surface s(80, 64, Color{40, 40, 40});
         const Surface before = s.clone();
-        s.forgetDamage();
+        SurfaceAccess::forgetDamage(s);
         op.draw(s);
         int changed = 0;
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 80; ++x)
                 if (s.pixel(x, y) != before.pixel(x, y)) {
                     ++changed;
-                    EXPECT_TRUE(Covered(s.damage(), x, y)) << op.name << " at " << x << "," << y;
+                    EXPECT_TRUE(Covered(SurfaceAccess::damage(s), x, y)) << op.name << " at " << x << "," << y;
                 }
         EXPECT_GT(changed, 0) << op.name;
         // Noted areas are cut to the surface, however far the drawing reached.
-        for (const Rect& r : s.damage()) {
+        for (const Rect& r : SurfaceAccess::damage(s)) {
             EXPECT_GE(r.x, 0) << op.name;
             EXPECT_LE(r.right(), 80) << op.name;
         }
@@ -120,10 +121,10 @@ TEST(SurfaceDamage, EveryChangedPixelIsNoted) {
 TEST(SurfaceSharing, CopiesAreIndependentThoughTheyShare) {
     Surface a(50, 40, Color{10, 20, 30});
     Surface b = a.clone();
-    EXPECT_TRUE(a.sharesPixelsWith(b));
-    EXPECT_FALSE(a.ownsPixels());
+    EXPECT_TRUE(SurfaceAccess::sharesPixels(a, b));
+    EXPECT_FALSE(SurfaceAccess::ownsPixels(a));
     b.setPixel(1, 1, Color{255, 0, 0});
-    EXPECT_FALSE(a.sharesPixelsWith(b));
+    EXPECT_FALSE(SurfaceAccess::sharesPixels(a, b));
     EXPECT_EQ(a.pixel(1, 1), 0x0A141Eu);
     EXPECT_EQ(b.pixel(1, 1), 0xFF0000u);
     EXPECT_EQ(b.pixel(2, 2), 0x0A141Eu) << "the rest was copied along";
@@ -137,5 +138,5 @@ TEST(SurfaceSharing, CopiesAreIndependentThoughTheyShare) {
 
     Surface moved = std::move(b);
     EXPECT_EQ(moved.pixel(1, 1), 0xFF0000u);
-    EXPECT_TRUE(moved.ownsPixels());
+    EXPECT_TRUE(SurfaceAccess::ownsPixels(moved));
 }

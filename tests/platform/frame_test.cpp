@@ -8,6 +8,7 @@
 #include "platform/input/element.h"
 #include "platform_fixture.h"
 #include "platform/testing/driver.h"
+#include "platform/draw/surface_access.h"
 
 using sd::platform::testing::Driver;
 
@@ -194,8 +195,8 @@ TEST_F(Frames, PanelsShareTheirPictureUntilTheyDrawOnIt) {
     Element& b = main->addPanel("B");
     a.setPicture(picture);
     b.setPicture(picture);
-    EXPECT_TRUE(a.canvas().sharesPixelsWith(picture)) << "a panel that draws nothing holds no copy";
-    EXPECT_TRUE(b.picture().sharesPixelsWith(picture));
+    EXPECT_TRUE(SurfaceAccess::sharesPixels(a.canvas(), picture)) << "a panel that draws nothing holds no copy";
+    EXPECT_TRUE(SurfaceAccess::sharesPixels(b.picture(), picture));
 
     a.canvas().setPixel(3, 3, Color{255, 255, 255});
     EXPECT_EQ(a.canvas().pixel(3, 3), 0xFFFFFFu);
@@ -204,7 +205,7 @@ TEST_F(Frames, PanelsShareTheirPictureUntilTheyDrawOnIt) {
 
     // Cleared, a panel that draws keeps its own pixels for the next drawing.
     a.clear();
-    EXPECT_TRUE(a.canvas().ownsPixels());
+    EXPECT_TRUE(SurfaceAccess::ownsPixels(a.canvas()));
     EXPECT_EQ(a.canvas().pixel(3, 3), picture.pixel(3, 3));
     // The board of a game: the clean background given again wipes the frames.
     board->canvas().rect(0, 0, 60, 60, Color{0, 255, 0});

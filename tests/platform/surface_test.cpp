@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/draw/surface.h"
+#include "platform/draw/surface_access.h"
 
 using namespace sd::platform;
 
@@ -190,7 +191,7 @@ TEST(SurfaceFiles, PngIsReadBackPixelForPixel) {
     ASSERT_TRUE(src.savePng(path));
     SDL_Surface* read = IMG_Load(path.c_str());
     ASSERT_NE(read, nullptr) << IMG_GetError();
-    const Surface back(read);
+    const Surface back = SurfaceAccess::adopt(read);
     ASSERT_EQ(back.width(), 300);
     ASSERT_EQ(back.height(), 120);
     int wrong = 0;

@@ -96,8 +96,6 @@ SDL_Surface* Surface::edit(const Rect& area) {
     return s_.get();
 }
 
-SDL_Surface* Surface::writableNative(const Rect& area) { return edit(area); }
-
 Surface Surface::loadBmp(const std::string& path, std::string* error) {
     // Look at the file first so that the message says what is wrong with it.
     FILE* f = std::fopen(path.c_str(), "rb");

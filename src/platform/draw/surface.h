@@ -70,23 +70,11 @@ public:
     // Windows-1252 data files cannot hold (arrows).
     void drawUtf8Text(const Font& font, int x, int y, std::string_view text, Color c);
 
-    // How often the pixels changed.
-    uint64_t changes() const { return changes_; }
-    // Where they changed since the platform last looked: a frame recomposes
-    // only these rectangles of what is on screen.
-    const Damage& damage() const { return damage_; }
-    void forgetDamage() { damage_.clear(); }
-    // True when this surface and other hold the very same pixels (not a copy).
-    bool sharesPixelsWith(const Surface& other) const { return s_ && s_ == other.s_; }
-    // True when no other surface holds these pixels.
-    bool ownsPixels() const { return s_ && s_.use_count() == 1; }
-
-    // Platform internals only: read from native(), draw into writableNative().
-    SDL_Surface* native() const { return s_.get(); }
-    SDL_Surface* writableNative(const Rect& area);
-    explicit Surface(SDL_Surface* adopt);
-
 private:
+    // The platform reaches the SDL pixels and the damage bookkeeping through
+    // SurfaceAccess (platform/draw/surface_access.h).
+    friend struct SurfaceAccess;
+    explicit Surface(SDL_Surface* adopt);
     void drawText(const Font& font, int x, int y, std::string_view text, Color c, bool isUtf8);
     // The pixels, now this surface's own, with area noted as changed.
     SDL_Surface* edit(const Rect& area);

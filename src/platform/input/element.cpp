@@ -1,5 +1,6 @@
 // Elements of a screen: panels with a picture and a drawing layer, and labels.
 #include "platform/input/element.h"
+#include "platform/draw/surface_access.h"
 
 #include <algorithm>
 
@@ -124,7 +125,7 @@ void Element::clearPicture() {
 void Element::resetCanvas() {
     if (kind_ != ElementKind::Panel) return;
     const int w = clientWidth(), h = clientHeight();
-    if (canvas_.width() == w && canvas_.height() == h && canvas_.ownsPixels()) {
+    if (canvas_.width() == w && canvas_.height() == h && SurfaceAccess::ownsPixels(canvas_)) {
         // Drawn on before, and so most likely again: the canvas keeps its own
         // pixels and takes the picture into them, rather than sharing the
         // picture now and copying it back at the next line drawn.

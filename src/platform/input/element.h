@@ -76,11 +76,11 @@ public:
     Color textColor() const { return textColor_; }
 
     // How often the element itself changed (place, size, look); what is drawn
-    // on it counts in canvas().changes().
+    // on it counts in SurfaceAccess::changes(canvas()).
     uint64_t changes() const { return changes_; }
     // Where the element itself changed since the platform last looked, in its
     // screen's coordinates (the place it left and the place it took); what is
-    // drawn on it is in canvas().damage().
+    // drawn on it is in SurfaceAccess::damage(canvas()).
     const Damage& damage() const { return damage_; }
     void forgetDamage() { damage_.clear(); }
     Rect bounds() const { return {left_, top_, width_, height_}; }

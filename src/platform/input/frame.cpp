@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/input/platform_impl.h"
+#include "platform/draw/surface_access.h"
 
 namespace sd::platform {
 
@@ -44,11 +45,11 @@ Damage Platform::Impl::collectDamage() {
                     const int inset = e->border() ? 1 : 0;
                     const int x = s.left() + e->left() + inset, y = s.top() + e->top() + inset;
                     const Rect client = Intersect({x, y, e->clientWidth(), e->clientHeight()}, screenRect);
-                    frame.addFrom(e->canvas().damage(), x, y, client);
+                    frame.addFrom(SurfaceAccess::damage(e->canvas()), x, y, client);
                 }
             }
             e->forgetDamage();
-            e->canvas().forgetDamage();
+            SurfaceAccess::forgetDamage(e->canvas());
         }
     }
     return frame;
@@ -59,7 +60,7 @@ void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
     if (area.empty()) return;
     if (!dst) {
         if (canvas.empty()) canvas = Surface(kCanvasWidth, kCanvasHeight);
-        dst = canvas.writableNative(area);
+        dst = SurfaceAccess::writable(canvas, area);
         if (!dst) return;
     }
     ClipTo(dst, area);
@@ -79,7 +80,7 @@ void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
     for (size_t i = first; i < order.size(); ++i)
         if (order[i]->visible() && !order[i]->closed()) compositeScreen(*order[i], dst, area);
     SDL_SetClipRect(dst, nullptr);
-    canvas.forgetDamage();
+    SurfaceAccess::forgetDamage(canvas);
 }
 
 void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& area) {
@@ -134,7 +135,7 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
         const Rect outer{ex, ey, e->width(), e->height()};
         if (!ClipTo(dst, Intersect(outer, screenRect))) continue;
         if (e->kind() == ElementKind::Panel) {
-            if (SDL_Surface* src = e->canvas().native()) {
+            if (SDL_Surface* src = SurfaceAccess::native(e->canvas())) {
                 const int inset = e->border() ? 1 : 0;
                 SDL_Rect to{ex + inset, ey + inset, src->w, src->h};
                 SDL_BlitSurface(src, nullptr, dst, &to);  // opaque copy; honours the clip rectangle

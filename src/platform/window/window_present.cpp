@@ -8,6 +8,7 @@
 
 #include "base/layout.h"
 #include "platform/window/window.h"
+#include "platform/draw/surface_access.h"
 
 namespace sd::platform {
 
@@ -102,7 +103,7 @@ long long Window::present(Damage frame, Surface& canvas, const Compose& compose)
         for (const Rect& r : frame) compose(r, nullptr);
         SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
         SDL_Rect to = ToSdl(placed_);
-        SDL_BlitScaled(canvas.native(), nullptr, ws, &to);
+        SDL_BlitScaled(SurfaceAccess::native(canvas), nullptr, ws, &to);
         SDL_UpdateWindowSurface(window_);
         resendWindow_ = false;
         return area;
@@ -165,7 +166,7 @@ long long Window::present(Damage frame, Surface& canvas, const Compose& compose)
 
 Rect Window::copyToWindow(const Surface& canvas, const Rect& r) {
     SDL_Surface* ws = windowSurface_;
-    SDL_Surface* src = canvas.native();
+    SDL_Surface* src = SurfaceAccess::native(canvas);
     const bool oneToOne = placed_.w == kCanvasWidth && placed_.h == kCanvasHeight;
     // The output columns and rows whose source pixels lie in r (and a few
     // more, which take pixels that are up to date anyway).
@@ -194,8 +195,8 @@ Surface Window::pixels() {
     SDL_Surface* ws = windowSurface_;
     Surface copy(ws->w, ws->h);
     SDL_SetSurfaceBlendMode(ws, SDL_BLENDMODE_NONE);
-    if (SDL_Surface* to = copy.writableNative({0, 0, ws->w, ws->h})) SDL_BlitSurface(ws, nullptr, to, nullptr);
-    copy.forgetDamage();
+    if (SDL_Surface* to = SurfaceAccess::writable(copy, {0, 0, ws->w, ws->h})) SDL_BlitSurface(ws, nullptr, to, nullptr);
+    SurfaceAccess::forgetDamage(copy);
     return copy;
 }
 
