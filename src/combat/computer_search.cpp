@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "combat/firing.h"
+#include "combat/flight_paths.h"
 #include "combat/movement.h"
 #include "combat/plasma_flight.h"
 #include "data/board_geometry.h"
@@ -63,8 +64,10 @@ void EachPlasmaShot(const WorldRecord& w, int16_t player, CellPos u, const ShotS
     const PixelPoint launch = CellCentre(w, u.x, u.y);
     // The struck cell per angle, as x * 256 + y + 1; 0 for a miss.
     std::array<int32_t, kAngles> struck{};
+    FlightPaths& paths = ThreadFlightPaths();
+    paths.BindTo(w);
     for (int16_t a = 0; a < kAngles; ++a) {
-        const FlightOutcome o = RunFlight(w, player, launch.x, launch.y, a);
+        const FlightOutcome o = paths.Fly(w, player, launch.x, launch.y, a);
         if (o.end == FlightEnd::Hit) struck[a] = int32_t{o.cellX} * 256 + o.cellY + 1;
     }
     // Start at a change, so that a window across 359 -> 0 is seen whole.
