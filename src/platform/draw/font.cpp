@@ -4,8 +4,13 @@
 #include "platform/draw/font.h"
 
 #include <SDL_ttf.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -46,7 +51,7 @@ std::string AnyTrueType(const fs::path& dir, bool bold) {
     return best;
 }
 
-std::string FindFontFile(bool bold) {
+std::string SearchFontFile(bool bold) {
     const char* file = bold ? "LiberationSans-Bold.ttf" : "LiberationSans-Regular.ttf";
     for (const char* dir : {"/usr/share/fonts/truetype/liberation", "/usr/share/fonts/truetype/liberation2",
                             "/usr/share/fonts/liberation", "/usr/share/fonts/liberation-sans",
@@ -61,6 +66,43 @@ std::string FindFontFile(bool bold) {
     return {};
 }
 
+// The search walks the font folders; it is done once for each weight.
+std::string FindFontFile(bool bold) {
+    static const std::string regular = SearchFontFile(false);
+    static const std::string boldFace = SearchFontFile(true);
+    return bold ? boldFace : regular;
+}
+
+// A font file mapped into memory once: every size of a face then reads the
+// same pages. Opened from the file instead, FreeType seeks and reads for each
+// table of each size, some two thousand system calls at start. A package
+// update replaces the file rather than rewriting it, so the mapping stays
+// valid while the game runs. Null when the file cannot be mapped; the font
+// is then opened from the file as before.
+struct MappedFont {
+    const void* data = nullptr;
+    int size = 0;
+};
+
+const MappedFont& MapFontFile(const std::string& file) {
+    static std::map<std::string, MappedFont> maps;
+    if (auto it = maps.find(file); it != maps.end()) return it->second;
+    MappedFont m;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 && st.st_size < INT_MAX) {
+            void* p = ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            if (p != MAP_FAILED) {
+                m.data = p;
+                m.size = static_cast<int>(st.st_size);
+            }
+        }
+        ::close(fd);
+    }
+    return maps.emplace(file, m).first->second;
+}
+
 // Point sizes such as 7.8 pt are not whole numbers. SDL_ttf takes whole points
 // but any resolution, so the size goes in as twelfths of a point at 96/12 dpi:
 // the pixel size is exactly the one of the fractional size at 96 dpi.
@@ -71,7 +113,12 @@ std::shared_ptr<TTF_Font> OpenCached(const std::string& file, double points, std
     const int twelfths = std::max(1, static_cast<int>(std::lround(points * kSubPoints)));
     auto key = std::make_tuple(file, twelfths);
     if (auto it = cache.find(key); it != cache.end()) return it->second;
-    TTF_Font* raw = TTF_OpenFontDPI(file.c_str(), twelfths, 96 / kSubPoints, 96 / kSubPoints);
+    const MappedFont& mapped = MapFontFile(file);
+    TTF_Font* raw = nullptr;
+    if (SDL_RWops* rw = mapped.data ? SDL_RWFromConstMem(mapped.data, mapped.size) : nullptr)
+        raw = TTF_OpenFontDPIRW(rw, 1, twelfths, 96 / kSubPoints, 96 / kSubPoints);
+    else
+        raw = TTF_OpenFontDPI(file.c_str(), twelfths, 96 / kSubPoints, 96 / kSubPoints);
     if (!raw) {
         *error = "Cannot open font " + file + ": " + TTF_GetError();
         return nullptr;
