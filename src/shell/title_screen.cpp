@@ -162,8 +162,17 @@ bool FrmStartup::LoadTitlePicture() {
 
 void FrmStartup::LayOutTitlePanel() {
     picBack_->setPosition(0, 0);
+    const platform::Surface& picture = picAll_->picture();
+    if (picture.width() == kTitleWidth && picture.height() == kTitleHeight) {
+        // The panel takes its size with the picture, so that it never holds
+        // a blank canvas of the whole screen beside the picture.
+        picBack_->setAutoSize(true);
+        picBack_->setPicture(picture);
+        picBack_->setAutoSize(false);
+        return;
+    }
     picBack_->setSize(kTitleWidth, kTitleHeight);
-    picBack_->setPicture(picAll_->picture());
+    picBack_->setPicture(picture);
 }
 
 void FrmStartup::LayOutMenu() {
