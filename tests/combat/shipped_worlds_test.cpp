@@ -103,7 +103,7 @@ TEST_F(ShippedWorlds, SomeHittingShotBendsByACell) {
 
 // Aiming along the row or the column a unit starts on must not be the
 // answer: the gravity and the placements make a player work for his hits.
-// A world of weak masses may keep an open row (Minenfeld does).
+// None of ours does; a world of weak masses may keep an open row.
 TEST_F(ShippedWorlds, AShotAlongARowOrColumnFromTheStartMissesInMostWorlds) {
     int straight = 0;
     for (int n = 0; n < 10; ++n) straight += shots[n].straightHit ? 1 : 0;
