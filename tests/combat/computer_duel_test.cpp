@@ -3,6 +3,9 @@
 // ends his turns, on the worlds we ship.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include "combat/computer_duel.h"
 #include "combat/plasma_flight.h"
 #include "data/board_geometry.h"
@@ -101,6 +104,21 @@ TEST_F(ShippedWorldDuels, EachStrengthBeatsAPlayerWhoOnlyEndsHisTurns) {
             EXPECT_EQ(r.unitsLeft[1], 0) << "World" << n << ", " << name;
             EXPECT_EQ(r.turns % 2, 0) << "red wins in its own turn";
         }
+    }
+}
+
+// The light computer's misjudgements and choices come from the seed, so its
+// games must differ: a world where every shot hits whatever the error would
+// make a tournament of fifty games the same game fifty times.
+TEST_F(ShippedWorldDuels, LightGamesDependOnTheSeed) {
+    for (int n = 0; n < 10; ++n) {
+        std::set<std::pair<int, int>> outcomes;
+        for (uint32_t seed = 1; seed <= 6; ++seed) {
+            std::mt19937 rng(seed);
+            const sd::DuelResult r = sd::PlayDuel(worlds[n], ComputerStrength::Light, ComputerStrength::Light, rng);
+            outcomes.insert({r.winner, r.turns});
+        }
+        EXPECT_GE(outcomes.size(), 2u) << "World" << n;
     }
 }
 
