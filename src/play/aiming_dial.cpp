@@ -37,8 +37,8 @@ int16_t DialAngle(int W, int H, double X, double Y) {
 
 void AngleMouseMove(GameScreen& g, double X, double Y) {
     platform::Element& dial = *g.gfx.PicAngle;
-    const int W = dial.width();
-    const int H = dial.height();
+    const int W = dial.bounds().w;
+    const int H = dial.bounds().h;
     dial.clear();
     platform::Surface& s = dial.canvas();
     const int tipX = static_cast<int>(std::floor(X));
@@ -48,7 +48,7 @@ void AngleMouseMove(GameScreen& g, double X, double Y) {
     const int16_t a = DialAngle(W, H, X, Y);
     // "\xB0" is the degree sign in the game's Windows-1252 texts. Near the
     // dial's left or top edge the text is clipped by the panel.
-    s.drawText(dial.font(), tipX - kTextOffset, tipY - kTextOffset, std::to_string(a) + "\xB0", dial.textColor());
+    s.drawText(dial.look().font, tipX - kTextOffset, tipY - kTextOffset, std::to_string(a) + "\xB0", dial.look().textColor);
     g.ctx.GameState.AimAngle = a;
 }
 
@@ -56,11 +56,11 @@ void WireAimingDial(GameScreen& g) {
     platform::Element& dial = *g.gfx.PicAngle;
     GameScreen* gp = &g;
     // The pointer follows the mouse whether or not a button is held.
-    dial.onMouseMove = [gp](double x, double y, int) {
+    dial.on.mouseMove = [gp](double x, double y, int) {
         if (gp->phase == GamePhase::Aiming) AngleMouseMove(*gp, x, y);
     };
     // AngleChosen: the click ends the aiming; the shot takes AimAngle as it is.
-    dial.onClick = [gp](int) {
+    dial.on.click = [gp](int) {
         if (gp->phase != GamePhase::Aiming) return;
         gp->SetPhase(GamePhase::Flying);
         gp->Advance();

@@ -27,9 +27,9 @@ void ShowOnly(platform::Element* shown, platform::Element* hidden1, platform::El
 
 void Draw_Buttons(GameScreen& g) {
     GameGraphics& gfx = g.gfx;
-    const double left = gfx.PicDisplay1->left() + layout::kButtonLeft;
+    const double left = gfx.PicDisplay1->bounds().x + layout::kButtonLeft;
     for (int i = 0; i < 3; ++i) {
-        const double top = gfx.PicDisplay1->top() + layout::kButtonTop[i];
+        const double top = gfx.PicDisplay1->bounds().y + layout::kButtonTop[i];
         gfx.PicButtonNormal[i]->setPosition(left, top);
         gfx.PicButtonOver[i]->setPosition(left, top);
         gfx.PicButtonClick[i]->setPosition(left, top);

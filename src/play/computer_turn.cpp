@@ -163,7 +163,7 @@ void ComputerAims(GameScreen& g, int16_t target) {
     // to the chosen angle.
     g.show.Then([&g, target] {
         const platform::Element& dial = *g.gfx.PicAngle;
-        const int W = dial.width(), H = dial.height();
+        const int W = dial.bounds().w, H = dial.bounds().h;
         const double from = g.ctx.GameState.AimAngle;
         const double turn = std::fmod(target - from + 540.0, 360.0) - 180.0;
         for (int step = 1; step < kDialSteps; ++step) {

@@ -198,15 +198,15 @@ bool ShowErrorPanel(platform::Platform& platform, const std::string& caption, co
     button.setPicture(Surface(kButtonWidth, kButtonHeight));
     button.setPosition((width - kButtonWidth) / 2, height - kBottomMargin - kButtonHeight);
     DrawButton(button.canvas(), buttonFont, label, false);
-    button.onMouseDown = [&](int b, int, double, double, int) {
+    button.on.mouseDown = [&](int b, int, double, double, int) {
         if (b == 1) DrawButton(button.canvas(), buttonFont, label, true);
     };
-    button.onMouseUp = [&](int b, int, double, double, int) {
+    button.on.mouseUp = [&](int b, int, double, double, int) {
         if (b == 1) DrawButton(button.canvas(), buttonFont, label, false);
     };
-    button.onClick = [&](int) { platform.closeScreen(panel); };
+    button.on.click = [&](int) { platform.closeScreen(panel); };
     // Enter, Space and Escape close it, as they close the system's box.
-    panel.onKey = [&](Key key) {
+    panel.on.key = [&](Key key) {
         if (key == Key::Return || key == Key::KeypadEnter || key == Key::Space || key == Key::Escape) {
             platform.closeScreen(panel);
         }

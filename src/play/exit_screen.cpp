@@ -61,8 +61,8 @@ bool FrmExit::Load() {
     screen_->setCaption("eXIT");
     screen_->centreOnCanvas();
     // The window's close command leaves GameOver as it is: back to the game.
-    screen_->onCloseRequest = [this] { Close(); };
-    screen_->onMouseMove = [this](double, double, int) { BackgroundMove(); };
+    screen_->on.closeRequest = [this] { Close(); };
+    screen_->on.mouseMove = [this](double, double, int) { BackgroundMove(); };
 
     auto load = [this](const std::string& relative, platform::Element& e) {
         LoadResult problem;
@@ -73,7 +73,7 @@ bool FrmExit::Load() {
     };
 
     platform::Element& back = screen_->addPanel("PicExitBack");
-    back.onMouseMove = [this](double, double, int) { BackgroundMove(); };
+    back.on.mouseMove = [this](double, double, int) { BackgroundMove(); };
     bool ok = load("fx/screen2.bmp", back);
     back.setPosition(0, 0);
 
@@ -90,8 +90,8 @@ bool FrmExit::Load() {
         PicBtNormal[k]->setVisible(true);
         PicBtOver[k]->setVisible(false);
         PicBtClick[k]->setVisible(false);
-        PicBtNormal[k]->onMouseMove = [this](double, double, int index) { ButtonHover(index); };
-        PicBtOver[k]->onClick = [this](int index) { ButtonClick(index); };
+        PicBtNormal[k]->on.mouseMove = [this](double, double, int index) { ButtonHover(index); };
+        PicBtOver[k]->on.click = [this](int index) { ButtonClick(index); };
     }
     if (!ok) Close();
     return ok;
@@ -135,7 +135,7 @@ void FrmExit::ButtonClick(int k) {
     }
     // The window's close command during the pause closes the dialog at once;
     // a closed screen's time never comes.
-    screen_->onDeadline = [this, k] {
+    screen_->on.deadline = [this, k] {
         PicBtClick[k]->setVisible(false);
         PicBtNormal[k]->setVisible(true);
         Close();

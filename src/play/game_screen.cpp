@@ -64,10 +64,10 @@ bool ButtonTakesInput(const GameScreen& g, int i) {
 // person's mouse.
 void KeepDialForTheComputer(GameScreen* gp) {
     platform::Element& dial = *gp->gfx.PicAngle;
-    dial.onMouseMove = [gp, move = dial.onMouseMove](double x, double y, int i) {
+    dial.on.mouseMove = [gp, move = dial.on.mouseMove](double x, double y, int i) {
         if (!OpponentsTurn(*gp)) move(x, y, i);
     };
-    dial.onClick = [gp, click = dial.onClick](int i) {
+    dial.on.click = [gp, click = dial.on.click](int i) {
         if (!OpponentsTurn(*gp)) click(i);
     };
 }
@@ -94,40 +94,40 @@ void CreateElements(GameScreen& g) {
     gfx.PicWin->setVisible(false);
 
     GameScreen* gp = &g;
-    gfx.PicBack->onMouseMove = [gp](double x, double y, int) {
+    gfx.PicBack->on.mouseMove = [gp](double x, double y, int) {
         if (!PersonMayHover(*gp)) return;
         BoardHover(*gp, x, y);
         gp->Advance();
     };
-    gfx.PicBack->onMouseUp =
+    gfx.PicBack->on.mouseUp =
         WhenIdle(gp, [gp](int button, int shift, double x, double y, int) { BoardClick(*gp, button, shift, x, y); });
     for (int i = 0; i < 3; ++i) {
-        gfx.PicButtonNormal[i]->onMouseMove = [gp](double, double, int index) {
+        gfx.PicButtonNormal[i]->on.mouseMove = [gp](double, double, int index) {
             if (ButtonTakesInput(*gp, index)) ButtonHover(*gp, index);
         };
         // A click on a button that shows its normal look (the pointer rested
         // on it while the look went back) counts as the pointer arriving and
         // the click: without it the click would be lost until the mouse moved.
-        gfx.PicButtonNormal[i]->onClick = [gp](int index) {
+        gfx.PicButtonNormal[i]->on.click = [gp](int index) {
             if (!ButtonTakesInput(*gp, index)) return;
             ButtonHover(*gp, index);
             ButtonPress(*gp, index);
         };
         // The arrow comes back over a button whatever the game is doing.
-        gfx.PicButtonOver[i]->onMouseMove = [gp](double, double, int) { SetMouseCursor(gp->ctx, 1); };
-        gfx.PicButtonOver[i]->onClick = [gp](int index) {
+        gfx.PicButtonOver[i]->on.mouseMove = [gp](double, double, int) { SetMouseCursor(gp->ctx, 1); };
+        gfx.PicButtonOver[i]->on.click = [gp](int index) {
             if (ButtonTakesInput(*gp, index)) ButtonPress(*gp, index);
         };
     }
-    gfx.PicDisplay1->onMouseMove = [gp](double, double, int) {
+    gfx.PicDisplay1->on.mouseMove = [gp](double, double, int) {
         Reset_all_Buttons(*gp);
         SetMouseCursor(gp->ctx, 1);
     };
-    gfx.PicDisplay1->onMouseUp = WhenIdle(gp, [gp](int, int, double x, double y, int) { WeaponToggle(*gp, x, y); });
+    gfx.PicDisplay1->on.mouseUp = WhenIdle(gp, [gp](int, int, double x, double y, int) { WeaponToggle(*gp, x, y); });
     // The aiming dial and the victory panel each answer one click while a shot waits for it.
     WireAimingDial(*gp);
     KeepDialForTheComputer(gp);
-    gfx.PicWin->onClick = [gp](int) {
+    gfx.PicWin->on.click = [gp](int) {
         if (gp->phase != GamePhase::Victory) return;
         gp->SetPhase(GamePhase::Idle);
         gp->Advance();
@@ -229,8 +229,8 @@ void FrmMain::Open() {
     g.screen->setBackground(platform::Color{0, 0, 0});
     // The window's close command (the program is ending) takes the screen away;
     // a shot or a wait in progress sees it closed and stops.
-    g.screen->onCloseRequest = [&g] { g.CloseGameScreen(); };
-    g.screen->onDeadline = [&g] { g.Advance(); };
+    g.screen->on.closeRequest = [&g] { g.CloseGameScreen(); };
+    g.screen->on.deadline = [&g] { g.Advance(); };
     CreateElements(g);
     StartGame(g);
 }

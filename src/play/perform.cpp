@@ -111,7 +111,7 @@ Outcome Perform(GameScreen& g, const Action& a) {
     switch (a.kind) {
         case ActionKind::Select:
             if (a.unit == kNoCell) {
-                g.gfx.PicMMC->clearPicture();
+                g.gfx.PicMMC->setPicture(platform::Surface());
             } else {
                 ShowSelected(g, a.unit);
             }

@@ -130,7 +130,7 @@ void StartReplay(GameScreen& g, const GameRecord& r, const std::string& title) {
     g.replay = std::make_unique<ReplayState>();
     for (const RecordedAction& a : r.actions) g.replay->actions.push_back(a.action);
     g.platform.window().setTitle(title);
-    g.screen->onKey = [&g](platform::Key k) { ReplayKey(g, k); };
+    g.screen->on.key = [&g](platform::Key k) { ReplayKey(g, k); };
     QueueNext(g);
     g.Advance();
 }

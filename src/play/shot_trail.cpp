@@ -29,7 +29,7 @@ void CreateTrailDots(GameScreen& g) {
 void ClearTrail(GameScreen& g, int16_t team) {
     if (team < 1 || team > 2) return;
     for (platform::Element* dot : g.trailDots[team]) {
-        if (dot->visible()) dot->setVisible(false);
+        if (dot->look().visible) dot->setVisible(false);
     }
 }
 
@@ -46,7 +46,7 @@ void ShowTrail(GameScreen& g, int16_t team, const std::vector<FlightPoint>& path
         platform::Element& dot = *g.trailDots[team][used++];
         if (dot.picture().width() == 0) dot.setPicture(look);
         // Where the ball's middle was: the ball's corner went to the position.
-        dot.setPosition(path[i].x + ball.width() / 2 - look.width() / 2, path[i].y + ball.height() / 2 - look.height() / 2);
+        dot.setPosition(path[i].x + ball.bounds().w / 2 - look.width() / 2, path[i].y + ball.bounds().h / 2 - look.height() / 2);
         dot.setVisible(true);
     }
 }

@@ -27,7 +27,7 @@ void Winning(GameScreen& g, int16_t iPlayer) {
         const std::array<std::string, 4> lines = VictoryLines(iPlayer, minutes, s.TurnCounter);
         platform::Element& panel = *g.gfx.PicWin;
         for (size_t i = 0; i < lines.size(); ++i) {
-            panel.canvas().drawText(panel.font(), kLineLeft, kLineTop[i], lines[i], panel.textColor());
+            panel.canvas().drawText(panel.look().font, kLineLeft, kLineTop[i], lines[i], panel.look().textColor);
         }
         g.SetPhase(GamePhase::Victory);
         panel.setVisible(true);

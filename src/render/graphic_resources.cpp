@@ -132,7 +132,7 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
     Element& display = *gfx.PicDisplay1;
     if (!LoadPicture(ctx, "fx/screen1.bmp", display, r, kInfoPanelSize)) return r;
     display.setBorder(false);
-    display.setPosition(0, gfx.ScreenHeight - display.height());
+    display.setPosition(0, gfx.ScreenHeight - display.bounds().h);
     gfx.StatusFont = platform::Font::open("Arial", 8.5);
     MakeTrailDots(gfx);
 
@@ -141,14 +141,14 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
     mmc.setAutoSize(false);
     mmc.setBackground(Color{0, 0, 0});
     mmc.setSize(layout::kPortraitWidth, layout::kPortraitHeight);
-    mmc.setPosition(display.width() + display.left() - mmc.width() - 10, display.top() + 9);
+    mmc.setPosition(display.bounds().right() - mmc.bounds().w - 10, display.bounds().y + 9);
 
     // 6. The aiming dial lies exactly over the portrait.
     Element& angle = *gfx.PicAngle;
     angle.setAutoSize(false);
     if (!LoadPicture(ctx, "fx/screen3.bmp", angle, r, kDialSize)) return r;
-    angle.setSize(mmc.width(), mmc.height());
-    angle.setPosition(mmc.left(), mmc.top());
+    angle.setSize(mmc.bounds().w, mmc.bounds().h);
+    angle.setPosition(mmc.bounds().x, mmc.bounds().y);
     angle.setFont(platform::Font::open("Arial", 7.8, true));
     angle.setTextColor(kDialTextColor);
 
@@ -157,7 +157,7 @@ LoadResult Init_Grafische_Elemente(Context& ctx, platform::Screen& screen, GameG
     if (!LoadPicture(ctx, "fx/screen4.bmp", win, r, kVictorySize)) return r;
     win.setFont(platform::Font::open("Arial", 10.2, true));
     win.setTextColor(kVictoryTextColor);
-    win.setPosition(gfx.ScreenWidth / 2.0 - win.width() / 2.0, gfx.ScreenHeight / 2.0 - win.height() / 2.0);
+    win.setPosition(gfx.ScreenWidth / 2.0 - win.bounds().w / 2.0, gfx.ScreenHeight / 2.0 - win.bounds().h / 2.0);
 
     // 8. Fonts: blue, green, red.
     if (!LoadStrip(ctx, "fx/font_b.bmp", gfx.PicClipFont_B, 10, 16, kFontCell, r)) return r;

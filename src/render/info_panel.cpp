@@ -54,7 +54,7 @@ void InfoPanel::ShowCellInfo(const Context& ctx, const GameGraphics& gfx, int16_
         if (t.Grav > -1) DrawFontText(gfx, kValueLeft, kGravTop, "Grav:    " + GravText(t.Grav), s, false, true, false);
     } else {
         DrawFontText(gfx, 195, 20, "Weltall", s, true, false, false);
-        portrait.clearPicture();
+        portrait.setPicture(platform::Surface());
     }
 
     const int cell = PortraitCell(n, true);

@@ -32,7 +32,7 @@ void AddressField::Build(platform::Screen& screen) {
     prompt_->setFont(platform::Font::open("Arial", kPoints, true));
     prompt_->setTextColor(kLabelNormal);
     prompt_->setText(kPrompt);
-    const int promptWidth = prompt_->font().textWidth(kPrompt) + 4;
+    const int promptWidth = prompt_->look().font.textWidth(kPrompt) + 4;
     const int left = (800 - promptWidth - kGap - kBoxWidth) / 2;
     prompt_->setSize(promptWidth, kBandHeight);
     prompt_->setPosition(left, kBandTop);
@@ -79,13 +79,13 @@ void AddressField::Erase() {
 // text wider than the box shows its end, where the player writes.
 void AddressField::Paint() {
     box_->clear();
-    const platform::Font& font = box_->font();
-    const int room = box_->clientWidth() - 2 * kInset - 3;
+    const platform::Font& font = box_->look().font;
+    const int room = box_->clientSize().width - 2 * kInset - 3;
     size_t from = 0;
     while (from < text_.size() && font.textWidth(std::string_view(text_).substr(from)) > room) ++from;
     const std::string_view shown = std::string_view(text_).substr(from);
     const int height = font.textHeight("Ag");
-    const int y = (box_->clientHeight() - height) / 2;
+    const int y = (box_->clientSize().height - height) / 2;
     auto& canvas = box_->canvas();
     canvas.drawText(font, kInset, y, shown, kLabelHighlighted);
     const int x = kInset + (shown.empty() ? 0 : font.textWidth(shown)) + 1;

@@ -66,9 +66,9 @@ void NextOpponent(Opponent& o, NetworkChoice& n) {
 void ShowOpponent(const Context& ctx, NetworkChoice n, Element& label, double centre) {
     constexpr int kMargin = 8;
     const char* caption = OpponentCaption(ctx.opponent, n);
-    const int width = label.font().textWidth(caption) + 2 * kMargin;
-    label.setSize(width, label.height());
-    label.setPosition(centre - width / 2.0, label.top());
+    const int width = label.look().font.textWidth(caption) + 2 * kMargin;
+    label.setSize(width, label.bounds().h);
+    label.setPosition(centre - width / 2.0, label.bounds().y);
     label.setText(caption);
 }
 
@@ -84,12 +84,12 @@ bool ShowInfoPanel(Context& ctx, Element& panel) {
     }
     panel.setAutoSize(true);
     panel.setPicture(picture);
-    panel.setPosition(cx - panel.width() / 2.0, cy - panel.height() / 2.0);
+    panel.setPosition(cx - panel.bounds().w / 2.0, cy - panel.bounds().h / 2.0);
 
     const std::string version = "V " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
                                 std::to_string(kVersionRevision);
-    const int y = panel.height() - panel.font().textHeight("V") - 6;
-    panel.canvas().drawText(panel.font(), 10, y, version, panel.textColor());
+    const int y = panel.bounds().h - panel.look().font.textHeight("V") - 6;
+    panel.canvas().drawText(panel.look().font, 10, y, version, panel.look().textColor);
     panel.setVisible(true);
     return true;
 }

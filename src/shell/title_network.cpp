@@ -45,15 +45,15 @@ void FrmStartup::BuildWaitingLabel() {
     lblWaiting_->setTextColor(kLabelHighlighted);
     lblWaiting_->setSize(800, kWaitingHeight);
     lblWaiting_->setPosition(0, kWaitingTop);
-    lblWaiting_->onClick = [this](int) { CancelNetworkStart(); };
+    lblWaiting_->on.click = [this](int) { CancelNetworkStart(); };
     addressField_.Build(*screen_);
-    picBack_->onClick = [this](int) {
+    picBack_->on.click = [this](int) {
         CancelNetworkStart();
         addressField_.Close();
     };
-    screen_->onDeadline = [this] { PollNetworkStart(); };
-    screen_->onKey = [this](platform::Key k) { TitleKey(k); };
-    screen_->onText = [this](const std::string& typed) {
+    screen_->on.deadline = [this] { PollNetworkStart(); };
+    screen_->on.key = [this](platform::Key k) { TitleKey(k); };
+    screen_->on.text = [this](const std::string& typed) {
         if (addressField_.isOpen()) addressField_.Type(typed);
     };
 }

@@ -60,7 +60,7 @@ FrmStartup::FrmStartup(Context& ctx) : ctx_(ctx) {
     screen_ = &ctx_.platform->createScreen("FrmStartup", kTitleWidth, kTitleHeight);
     screen_->setBackground(Color{0, 0, 0});
     // The window's close command ends the program like "Beenden".
-    screen_->onCloseRequest = [this] { Unload(); };
+    screen_->on.closeRequest = [this] { Unload(); };
     BuildElements();
 }
 
@@ -80,27 +80,27 @@ void FrmStartup::BuildElements() {
     picBack_->setAutoSize(false);
     picBack_->setSize(321, 216);  // its size until the start sequence lays it out
     picBack_->setBackground(Color{0, 0, 0});
-    picBack_->onMouseMove = [this](double, double, int) { TitlePanelMouseMove(); };
+    picBack_->on.mouseMove = [this](double, double, int) { TitlePanelMouseMove(); };
 
     for (int k = 0; k < kMenuLabelCount; ++k) {
         Element& label = screen_->addLabel("LblButton", k);
-        label.onMouseMove = [this](double, double, int index) { LabelMouseMove(index); };
-        label.onClick = [this](int index) { LabelClick(index); };
+        label.on.mouseMove = [this](double, double, int index) { LabelMouseMove(index); };
+        label.on.click = [this](int index) { LabelClick(index); };
         lblButton_[k] = &label;
     }
 
     lblOpponent_ = &screen_->addLabel("LblOpponent");
-    lblOpponent_->onMouseMove = [this](double, double, int) { OpponentLabelMouseMove(); };
-    lblOpponent_->onClick = [this](int) { OpponentLabelClick(); };
+    lblOpponent_->on.mouseMove = [this](double, double, int) { OpponentLabelMouseMove(); };
+    lblOpponent_->on.click = [this](int) { OpponentLabelClick(); };
 
     lblContinue_ = &screen_->addLabel("LblContinue");
     lblContinue_->setVisible(false);
-    lblContinue_->onMouseMove = [this](double, double, int) { ContinueLabelMouseMove(); };
-    lblContinue_->onClick = [this](int) { ContinueGame(); };
+    lblContinue_->on.mouseMove = [this](double, double, int) { ContinueLabelMouseMove(); };
+    lblContinue_->on.click = [this](int) { ContinueGame(); };
 
     for (int n = 0; n < kPreviewCount; ++n) {
         Element& box = screen_->addPanel("PicWorld", n);
-        box.onClick = [this](int index) { WorldBoxClick(index); };
+        box.on.click = [this](int index) { WorldBoxClick(index); };
         picWorld_[n] = &box;
     }
 
@@ -110,7 +110,7 @@ void FrmStartup::BuildElements() {
     picInfo_->setVisible(false);
     picInfo_->setFont(Font::open("Arial", kSmallFontPoints));
     picInfo_->setTextColor(Color{128, 128, 0});
-    picInfo_->onClick = [this](int) { InfoPanelClick(); };
+    picInfo_->on.click = [this](int) { InfoPanelClick(); };
 }
 
 bool FrmStartup::Load() {
@@ -141,7 +141,7 @@ bool FrmStartup::Load() {
     ctx_.platform->showScreen(*screen_);
     ctx_.platform->processPendingEvents();
     if (CommandLineHas(ctx_, "-CONTINUE")) {
-        if (lblContinue_->visible()) {
+        if (lblContinue_->look().visible) {
             ContinueGame();
         } else {
             std::fprintf(stderr, "sternenduell: kein unterbrochenes Spiel zum Fortsetzen\n");
@@ -245,7 +245,7 @@ void FrmStartup::ContinueLabelMouseMove() {
 
 void FrmStartup::HighlightContinue(bool on) {
     const platform::Color c = on ? kLabelHighlighted : kLabelNormal;
-    if (lblContinue_->textColor() != c) lblContinue_->setTextColor(c);
+    if (lblContinue_->look().textColor != c) lblContinue_->setTextColor(c);
 }
 
 void FrmStartup::OfferContinue() {
@@ -291,7 +291,7 @@ bool FrmStartup::StartReplay(const std::string& path) {
 
 void FrmStartup::HighlightOpponent(bool on) {
     const platform::Color c = on ? kLabelHighlighted : kLabelNormal;
-    if (lblOpponent_->textColor() != c) lblOpponent_->setTextColor(c);
+    if (lblOpponent_->look().textColor != c) lblOpponent_->setTextColor(c);
 }
 
 // Who plays red, chosen in turn: person, light computer, strong computer.

@@ -70,9 +70,9 @@ void PreviewWorld(const IniFile& worlds, int16_t n, Element& box) {
 
     const std::string name = worlds.value(section, "Name");
     if (!name.empty()) {
-        const double w = RoundEven(box.font().textWidth(name));
+        const double w = RoundEven(box.look().font.textWidth(name));
         const int x = RoundEven16(kBoxWidth / 2.0 - w / 2.0);
-        canvas.drawText(box.font(), x, 2, name, kNameColor);
+        canvas.drawText(box.look().font, x, 2, name, kNameColor);
     }
 
     for (int i = 1; i <= 7; ++i) {

@@ -31,10 +31,10 @@ std::string Fmt(const char* what, double x, double y, int index) {
 
 void Wire(Element& e, Log& log) {
     const std::string n = e.name();
-    e.onMouseMove = [&log, n](double x, double y, int i) { log.add(Fmt((n + " move").c_str(), x, y, i)); };
-    e.onMouseDown = [&log, n](int, int, double x, double y, int i) { log.add(Fmt((n + " down").c_str(), x, y, i)); };
-    e.onMouseUp = [&log, n](int, int, double x, double y, int i) { log.add(Fmt((n + " up").c_str(), x, y, i)); };
-    e.onClick = [&log, n](int i) { log.add(n + " click #" + std::to_string(i)); };
+    e.on.mouseMove = [&log, n](double x, double y, int i) { log.add(Fmt((n + " move").c_str(), x, y, i)); };
+    e.on.mouseDown = [&log, n](int, int, double x, double y, int i) { log.add(Fmt((n + " down").c_str(), x, y, i)); };
+    e.on.mouseUp = [&log, n](int, int, double x, double y, int i) { log.add(Fmt((n + " up").c_str(), x, y, i)); };
+    e.on.click = [&log, n](int i) { log.add(n + " click #" + std::to_string(i)); };
 }
 
 }  // namespace
@@ -43,8 +43,8 @@ class Events : public HeadlessPlatform {
 protected:
     void SetUp() override {
         screen = &platform.createScreen("Main");
-        screen->onMouseMove = [this](double x, double y, int i) { log.add(Fmt("screen move", x, y, i)); };
-        screen->onMouseUp = [this](int, int, double x, double y, int i) { log.add(Fmt("screen up", x, y, i)); };
+        screen->on.mouseMove = [this](double x, double y, int i) { log.add(Fmt("screen move", x, y, i)); };
+        screen->on.mouseUp = [this](int, int, double x, double y, int i) { log.add(Fmt("screen up", x, y, i)); };
         back = &screen->addPanel("Back");
         back->setSize(400, 300);
         box = &screen->addPanel("Box", 4);
@@ -79,7 +79,7 @@ TEST_F(Events, TopmostVisibleElementGetsItsOwnCoordinatesAndIndex) {
 
     // An element without a move handler still takes the event: nothing under it hears it.
     box->setVisible(true);
-    box->onMouseMove = nullptr;
+    box->on.mouseMove = nullptr;
     log.lines.clear();
     Driver(platform).injectMouseMove(150, 80);
     platform.processPendingEvents();
@@ -121,7 +121,7 @@ TEST_F(Events, ModalScreenTakesAllInputUntilItCloses) {
     button.setPosition(54, 91);
     button.setSize(143, 36);
     int clicks = 0;
-    button.onClick = [&](int) {
+    button.on.click = [&](int) {
         ++clicks;
         platform.closeScreen(dialog);
     };
@@ -132,7 +132,7 @@ TEST_F(Events, ModalScreenTakesAllInputUntilItCloses) {
     Driver(platform).setIdleHook([&] {
         ++idleCalls;
         if (idleCalls == 1) Driver(platform).injectClick(110, 60);
-        if (idleCalls == 2) Driver(platform).injectClick(dialog.left() + 60, dialog.top() + 100);
+        if (idleCalls == 2) Driver(platform).injectClick(dialog.bounds().x + 60, dialog.bounds().y + 100);
     });
     platform.runModal(dialog);
     EXPECT_EQ(clicks, 1);
@@ -152,12 +152,12 @@ TEST_F(Events, ClosingAScreenFromItsOwnHandlerIsSafe) {
     Element& e = other.addPanel("Btn", 1);
     e.setSize(200, 200);
     int ups = 0, clicks = 0;
-    e.onMouseUp = [&](int, int, double, double, int) {
+    e.on.mouseUp = [&](int, int, double, double, int) {
         ++ups;
         platform.closeScreen(other);
         platform.processPendingEvents();  // a nested loop must not free it under us
     };
-    e.onClick = [&](int) { ++clicks; };
+    e.on.click = [&](int) { ++clicks; };
     platform.showScreen(other);
     Driver(platform).injectClick(10, 10);
     Driver(platform).injectClick(10, 10);  // the second reaches the screen below instead
@@ -190,7 +190,7 @@ TEST_F(Events, WaitAdvancesTheVirtualClockAndAnEndlessWaitFails) {
 
 TEST_F(Events, CloseCommandAsksEveryScreen) {
     int asked = 0;
-    screen->onCloseRequest = [&] { ++asked; };
+    screen->on.closeRequest = [&] { ++asked; };
     Screen& plain = platform.createScreen("Plain", 10, 10);
     platform.showScreen(plain);
     platform.requestQuit();
@@ -219,7 +219,7 @@ TEST(PlatformLifetime, PlatformsOneAfterAnother) {
         Element& e = s.addPanel("E");
         e.setSize(800, 600);
         int clicks = 0;
-        e.onClick = [&](int) { ++clicks; };
+        e.on.click = [&](int) { ++clicks; };
         p.showScreen(s);
         Driver(p).injectClick(5, 5);
         p.processPendingEvents();
@@ -232,7 +232,7 @@ TEST_F(Events, APassHandlesWhatWasQueuedWhenItBegan) {
     // A handler that queues more input (as a test hook or a nested loop may)
     // does not keep one pass going for ever.
     int moves = 0;
-    back->onMouseMove = [&](double, double, int) {
+    back->on.mouseMove = [&](double, double, int) {
         ++moves;
         Driver(platform).injectMouseMove(10, 10);
     };
@@ -241,6 +241,6 @@ TEST_F(Events, APassHandlesWhatWasQueuedWhenItBegan) {
     EXPECT_EQ(moves, 1);
     platform.processPendingEvents();
     EXPECT_EQ(moves, 2);
-    back->onMouseMove = nullptr;
+    back->on.mouseMove = nullptr;
     platform.processPendingEvents();
 }

@@ -101,7 +101,7 @@ TEST_F(Frames, WindowShowsWhatAFullRecompositionShows) {
                                          1 + any(4), any(2) ? DrawMode::Xor : DrawMode::Copy); break;
             case 1: info->canvas().fillRect(any(800), any(170), any(800), any(170), MakeColor(any(256), 0, 99)); break;
             case 2: box->setPosition(any(900) - 50, any(700) - 50); break;
-            case 3: { Element* b = buttons[any(9)]; b->setVisible(!b->visible()); break; }
+            case 3: { Element* b = buttons[any(9)]; b->setVisible(!b->look().visible); break; }
             case 4: {
                 label->setTextColor(MakeColor(any(256), 200, any(256)));
                 if (any(2)) label->setText(any(2) ? "Beenden" : "Information");
@@ -122,8 +122,8 @@ TEST_F(Frames, WindowShowsWhatAFullRecompositionShows) {
             case 7: main->bringToFront(*main->elements()[static_cast<size_t>(any(static_cast<int>(main->elements().size())))]); break;
             case 8: box->setSize(20 + any(150), 20 + any(100)); break;
             case 9: info->clear(); break;
-            case 10: board->canvas().drawText(label->font(), any(700), any(400), "Zug 7", Color{255, 255, 255}); break;
-            case 11: box->setBorder(!box->border()); break;
+            case 10: board->canvas().drawText(label->look().font, any(700), any(400), "Zug 7", Color{255, 255, 255}); break;
+            case 11: box->setBorder(!box->look().border); break;
             case 12: main->setBackground(MakeColor(0, any(60), 30)); break;
         }
         platform.processPendingEvents();

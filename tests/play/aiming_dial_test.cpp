@@ -79,20 +79,20 @@ TEST_F(DialTest, TheShotWaitsForTheClickWhileThePointerFollows) {
     Driver(*plat).setIdleHook([this, step, &anglesSeen] {
         if (*step >= 4) return;  // the flight's own waits
         ASSERT_EQ(g().phase, GamePhase::Aiming) << "nothing goes on before the click";
-        EXPECT_TRUE(Dial().visible());
-        EXPECT_FALSE(gfx().PicPlasma->visible());
-        const double x = Dial().left(), y = Dial().top();
+        EXPECT_TRUE(Dial().look().visible);
+        EXPECT_FALSE(gfx().PicPlasma->look().visible);
+        const double x = Dial().bounds().x, y = Dial().bounds().y;
         switch ((*step)++) {
             case 0: Driver(*plat).injectMouseMove(x + 140, y + 65); break;
             case 1:
                 anglesSeen.push_back(ctx.GameState.AimAngle);
                 // Board and buttons stay idle while the dial waits.
                 Driver(*plat).injectClick(15 + CellX(7), CellY(2));
-                Driver(*plat).injectMouseMove(gfx().PicButtonNormal[1]->left() + 5, gfx().PicButtonNormal[1]->top() + 5);
+                Driver(*plat).injectMouseMove(gfx().PicButtonNormal[1]->bounds().x + 5, gfx().PicButtonNormal[1]->bounds().y + 5);
                 break;
             case 2:
                 EXPECT_FALSE(ctx.GameState.hasSelection());
-                EXPECT_FALSE(gfx().PicButtonOver[1]->visible());
+                EXPECT_FALSE(gfx().PicButtonOver[1]->look().visible);
                 Driver(*plat).injectMouseMove(x + 75, y + 5);
                 break;
             case 3:
@@ -111,7 +111,7 @@ TEST_F(DialTest, TheShotWaitsForTheClickWhileThePointerFollows) {
     }
     EXPECT_EQ(anglesSeen, (std::vector<int16_t>{0, 90}));
     EXPECT_EQ(ctx.GameState.AimAngle, 90);
-    EXPECT_FALSE(Dial().visible());
+    EXPECT_FALSE(Dial().look().visible);
     EXPECT_EQ(ChangedPixels(0, 0, 149, 129), 0) << "the dial's drawing is cleared";
     // Straight up from (5, 2) leaves the board: a miss, the cell untouched.
     EXPECT_FALSE(hit);

@@ -51,7 +51,7 @@ TEST_F(BoardClickTest, WithoutSelectionOnlyOwnThingsAreSelected) {
     EXPECT_TRUE(Selected(5, 2));
     EXPECT_EQ(TopEdge(5, 2), Entry(2));
     // The selected look of unit 14 is portrait cell 0; the weapon picture is drawn.
-    EXPECT_TRUE(gfx().PicMMC->hasPicture());
+    EXPECT_FALSE(gfx().PicMMC->picture().empty());
     EXPECT_EQ(gfx().PicMMC->picture().pixel(75, 65), gfx().PicClipAnim.cell(0).pixel(75, 65));
     EXPECT_EQ(panel().pixel(200, 105), gfx().PicClipWeaponSelect.cell(0).pixel(5, 5));
 }
@@ -60,7 +60,7 @@ TEST_F(BoardClickTest, ClickingTheSelectionTogglesIt) {
     Click(5, 2);
     Click(5, 2);
     EXPECT_FALSE(S().hasSelection());
-    EXPECT_FALSE(gfx().PicMMC->hasPicture());
+    EXPECT_TRUE(gfx().PicMMC->picture().empty());
     EXPECT_EQ(TopEdge(5, 2), Entry(1));  // the pointer is still on it
     EXPECT_EQ(ReachFrames(), 0);
     Click(5, 2);

@@ -16,8 +16,8 @@ using Vec = std::vector<int>;
 class ButtonTest : public StartedGameTest {
 protected:
     bool ShowsOnly(int i, char look) {
-        return gfx().PicButtonNormal[i]->visible() == (look == 'n') && gfx().PicButtonOver[i]->visible() == (look == 'o') &&
-               gfx().PicButtonClick[i]->visible() == (look == 'c');
+        return gfx().PicButtonNormal[i]->look().visible == (look == 'n') && gfx().PicButtonOver[i]->look().visible == (look == 'o') &&
+               gfx().PicButtonClick[i]->look().visible == (look == 'c');
     }
 };
 
@@ -28,7 +28,7 @@ TEST_F(ButtonTest, HoverShowsOneHoverLookAndThePanelResetsThem) {
     EXPECT_TRUE(ShowsOnly(0, 'n'));
     EXPECT_TRUE(ShowsOnly(2, 'o'));
     // Through real pointer events: the info panel resets every button.
-    Driver(*plat).injectMouseMove(400, gfx().PicDisplay1->top() + 150);
+    Driver(*plat).injectMouseMove(400, gfx().PicDisplay1->bounds().y + 150);
     plat->processPendingEvents();
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(ShowsOnly(i, 'n')) << i;
 }
@@ -70,7 +70,7 @@ TEST_F(ButtonTest, EndTurnButtonPlaysBeforeTheTurnAndPausesPressed) {
 
 TEST_F(ButtonTest, ClickOnAHoveredButtonThroughPointerEvents) {
     const auto* b = gfx().PicButtonNormal[0];
-    const double x = b->left() + b->width() / 2.0, y = b->top() + b->height() / 2.0;
+    const double x = b->bounds().x + b->bounds().w / 2.0, y = b->bounds().y + b->bounds().h / 2.0;
     Driver(*plat).injectMouseMove(x, y);
     plat->processPendingEvents();
     EXPECT_TRUE(ShowsOnly(0, 'o'));
@@ -108,7 +108,7 @@ TEST_F(ButtonTest, BusyBlocksButtonsAndWeaponButNotTheCursorReactions) {
     g().phase = GamePhase::Flying;
     // Real pointer events, through the screen's wiring where the gate sits.
     auto onto = [this](platform::Element* e, double x = 10, double y = 10) {
-        return std::pair{e->left() + x, e->top() + y};
+        return std::pair{e->bounds().x + x, e->bounds().y + y};
     };
     auto [nx, ny] = onto(gfx().PicButtonNormal[1]);
     Driver(*plat).injectMouseMove(nx, ny);
@@ -134,7 +134,7 @@ void AnswerExitScreen(platform::Platform& plat, GameScreen& g, int button, bool 
     Driver(plat).setIdleHook([&plat, &g, button, closeWindow, step] {
         if (g.exitScreen == nullptr || g.exitScreen->screen() == nullptr) return;
         platform::Screen& s = *g.exitScreen->screen();
-        const double x = s.left() + 54 + 20, y = s.top() + (button == 0 ? 91 : 135) + 10;
+        const double x = s.bounds().x + 54 + 20, y = s.bounds().y + (button == 0 ? 91 : 135) + 10;
         if (closeWindow) {
             if ((*step)++ == 0) Driver(plat).injectCloseRequest();
             return;
@@ -223,7 +223,7 @@ TEST_F(ButtonTest, ASecondClickOnARestingPointerCountsForEveryButton) {
     };
     for (int i = 0; i < 3; ++i) {
         const platform::Element& normal = *gfx().PicButtonNormal[i];
-        const double x = normal.left() + 20, y = normal.top() + 10;
+        const double x = normal.bounds().x + 20, y = normal.bounds().y + 10;
         Driver(*plat).injectMouseMove(x, y);
         Driver(*plat).injectClick(x, y);
         pressAndWait();

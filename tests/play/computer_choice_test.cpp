@@ -12,7 +12,10 @@ using ComputerChoiceTest = TitleFixture;
 struct Rect {
     int left, top, right, bottom;  // right and bottom excluded
 };
-Rect RectOf(const platform::Element& e) { return {e.left(), e.top(), e.left() + e.width(), e.top() + e.height()}; }
+Rect RectOf(const platform::Element& e) {
+    const platform::Rect b = e.bounds();
+    return {b.x, b.y, b.right(), b.bottom()};
+}
 bool Overlap(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -20,7 +23,7 @@ bool Overlap(const Rect& a, const Rect& b) {
 TEST_F(ComputerChoiceTest, TheLabelCyclesThroughTheOpponentsAndTheNetworkWithTheMenuSound) {
     FrmStartup& t = Start();
     platform::Element& label = t.opponentLabel();
-    EXPECT_EQ(label.text(), "Gegner: Mensch");
+    EXPECT_EQ(label.look().text, "Gegner: Mensch");
     EXPECT_EQ(ctx.opponent, Opponent::Person);
 
     const struct {
@@ -34,8 +37,8 @@ TEST_F(ComputerChoiceTest, TheLabelCyclesThroughTheOpponentsAndTheNetworkWithThe
     for (const auto& step : cycle) {
         audio.played.clear();
         // The label changes its width with the caption: click its middle.
-        Click(label.left() + label.width() / 2.0, label.top() + label.height() / 2.0);
-        EXPECT_EQ(label.text(), step.caption);
+        Click(label.bounds().x + label.bounds().w / 2.0, label.bounds().y + label.bounds().h / 2.0);
+        EXPECT_EQ(label.look().text, step.caption);
         EXPECT_EQ(ctx.opponent, step.opponent);
         ASSERT_EQ(audio.played.size(), 1u);
         EXPECT_NE(audio.played[0].find("001.wav"), std::string::npos);
@@ -47,24 +50,24 @@ TEST_F(ComputerChoiceTest, TheLabelHasTheMenusColoursAndCoversNoPreviewNorMenuLa
     platform::Element& label = t.opponentLabel();
     for (int k = 0; k < 5; ++k) {
         // Its widest caption too.
-        for (int n = 0; n < 10; ++n) EXPECT_FALSE(Overlap(RectOf(label), RectOf(t.worldBox(n)))) << label.text() << n;
-        for (int m = 0; m < 3; ++m) EXPECT_FALSE(Overlap(RectOf(label), RectOf(t.menuLabel(m)))) << label.text() << m;
-        EXPECT_GE(label.left(), 0);
-        EXPECT_GE(label.width(), label.font().textWidth(label.text())) << "the whole caption shows";
+        for (int n = 0; n < 10; ++n) EXPECT_FALSE(Overlap(RectOf(label), RectOf(t.worldBox(n)))) << label.look().text << n;
+        for (int m = 0; m < 3; ++m) EXPECT_FALSE(Overlap(RectOf(label), RectOf(t.menuLabel(m)))) << label.look().text << m;
+        EXPECT_GE(label.bounds().x, 0);
+        EXPECT_GE(label.bounds().w, label.look().font.textWidth(label.look().text)) << "the whole caption shows";
         t.OpponentLabelClick();
     }
 
-    EXPECT_EQ(label.textColor(), kLabelNormal);
-    Move(label.left() + 5, label.top() + label.height() / 2.0);
-    EXPECT_EQ(label.textColor(), kLabelHighlighted);
+    EXPECT_EQ(label.look().textColor, kLabelNormal);
+    Move(label.bounds().x + 5, label.bounds().y + label.bounds().h / 2.0);
+    EXPECT_EQ(label.look().textColor, kLabelHighlighted);
     // Straight onto a menu label, and onto the title panel: back to normal.
     Move(LabelX(0), LabelY());
-    EXPECT_EQ(label.textColor(), kLabelNormal);
-    EXPECT_EQ(t.menuLabel(0).textColor(), kLabelHighlighted);
-    Move(label.left() + 5, label.top() + label.height() / 2.0);
-    EXPECT_EQ(t.menuLabel(0).textColor(), kLabelNormal);
+    EXPECT_EQ(label.look().textColor, kLabelNormal);
+    EXPECT_EQ(t.menuLabel(0).look().textColor, kLabelHighlighted);
+    Move(label.bounds().x + 5, label.bounds().y + label.bounds().h / 2.0);
+    EXPECT_EQ(t.menuLabel(0).look().textColor, kLabelNormal);
     Move(400, 100);
-    EXPECT_EQ(label.textColor(), kLabelNormal);
+    EXPECT_EQ(label.look().textColor, kLabelNormal);
 }
 
 TEST_F(ComputerChoiceTest, TheSwitchStartsWithTheStrongComputerInAnyLetterCase) {
@@ -73,7 +76,7 @@ TEST_F(ComputerChoiceTest, TheSwitchStartsWithTheStrongComputerInAnyLetterCase) 
         ctx.commandLine = line;
         FrmStartup& t = Start();
         EXPECT_EQ(ctx.opponent, Opponent::ComputerStrong) << line;
-        EXPECT_EQ(t.opponentLabel().text(), "Gegner: Computer (stark)") << line;
+        EXPECT_EQ(t.opponentLabel().look().text, "Gegner: Computer (stark)") << line;
         title.reset();
     }
     ctx.opponent = Opponent::Person;
@@ -90,7 +93,7 @@ TEST_F(ComputerChoiceTest, TheChoiceIsKeptFromGameToGame) {
     EXPECT_EQ(t.game()->impl().ctx.opponent, Opponent::ComputerLight);
     t.game()->impl().CloseGameScreen();
     t.CollectClosedGames();
-    EXPECT_EQ(t.opponentLabel().text(), "Gegner: Computer (leicht)");
+    EXPECT_EQ(t.opponentLabel().look().text, "Gegner: Computer (leicht)");
     EXPECT_EQ(ctx.opponent, Opponent::ComputerLight);
 }
 

@@ -70,8 +70,8 @@ protected:
     static int Count(const Vec& v, int sound) { return static_cast<int>(std::count(v.begin(), v.end(), sound)); }
 
     // A pointer move onto an element of the game screen, and a click there.
-    void PointAt(const platform::Element& e, double x = 10, double y = 10) { Driver(*plat).injectMouseMove(e.left() + x, e.top() + y); }
-    void ClickAt(const platform::Element& e, double x = 10, double y = 10) { Driver(*plat).injectClick(e.left() + x, e.top() + y); }
+    void PointAt(const platform::Element& e, double x = 10, double y = 10) { Driver(*plat).injectMouseMove(e.bounds().x + x, e.bounds().y + y); }
+    void ClickAt(const platform::Element& e, double x = 10, double y = 10) { Driver(*plat).injectClick(e.bounds().x + x, e.bounds().y + y); }
     void ClickCell(int x, int y) { Driver(*plat).injectClick(15 + CellX(x), CellY(y)); }
 };
 
@@ -81,7 +81,7 @@ TEST_F(ComputerTurnTest, AfterThePersonsTurnTheComputerPlaysItsOwnThroughTheGame
     bool dialShown = false;
     Driver(*plat).setIdleHook([&] {
         if (g().phase != GamePhase::Aiming) return;
-        dialShown = dialShown || gfx().PicAngle->visible();
+        dialShown = dialShown || gfx().PicAngle->look().visible;
         dialAngles.insert(ctx.GameState.AimAngle);
     });
     const uint64_t before = clock.elapsedMs();
@@ -103,7 +103,7 @@ TEST_F(ComputerTurnTest, AfterThePersonsTurnTheComputerPlaysItsOwnThroughTheGame
     // The dial's pointer travelled over several angles to the one fired.
     EXPECT_TRUE(dialShown);
     EXPECT_GE(dialAngles.size(), 5u);
-    EXPECT_FALSE(gfx().PicAngle->visible());
+    EXPECT_FALSE(gfx().PicAngle->look().visible);
     // Half a second between actions at the least: selecting, pointing, firing, ending.
     EXPECT_GE(clock.elapsedMs() - before, 2000u);
 
@@ -159,14 +159,14 @@ void LeaveWhileTheBallFlies(platform::Platform& plat, GameScreen& g, int answer,
         const platform::Element& normal = *g.gfx.PicButtonNormal[2];
         const platform::Element& over = *g.gfx.PicButtonOver[2];
         if (step == 0 && g.phase == GamePhase::Flying && ComputersTurn(g)) {
-            Driver(plat).injectMouseMove(normal.left() + 10, normal.top() + 10);
+            Driver(plat).injectMouseMove(normal.bounds().x + 10, normal.bounds().y + 10);
             ++step;
         } else if (step == 1) {
-            Driver(plat).injectClick(over.left() + 10, over.top() + 10);
+            Driver(plat).injectClick(over.bounds().x + 10, over.bounds().y + 10);
             ++step;
         } else if (step >= 2 && g.exitScreen != nullptr && g.exitScreen->screen() != nullptr) {
             const platform::Screen& s = *g.exitScreen->screen();
-            const double x = s.left() + 54 + 20, y = s.top() + (answer == 0 ? 91 : 135) + 10;
+            const double x = s.bounds().x + 54 + 20, y = s.bounds().y + (answer == 0 ? 91 : 135) + 10;
             if (step == 2) Driver(plat).injectMouseMove(x, y);
             if (step == 3) Driver(plat).injectClick(x, y);
             ++step;
@@ -220,7 +220,7 @@ TEST_F(ComputerTurnTest, TheComputersWinningShotShowsTheVictoryPanelAndEndsTheGa
     bool panelSeen = false;
     Driver(*plat).setIdleHook([&] {
         if (g().closed || g().phase != GamePhase::Victory) return;
-        panelSeen = gfx().PicWin->visible();
+        panelSeen = gfx().PicWin->look().visible;
         ClickAt(*gfx().PicWin, 20, 20);  // the person's click
     });
     ButtonPress(g(), 1);
@@ -256,7 +256,7 @@ TEST_F(ComputerTurnTest, TheComputerNeverActsOutOfTurn) {
 
 TEST_F(ComputerTurnTest, AfterTheComputersTurnAClickOnTheRestingPointerEndsTheTurnAgain) {
     const platform::Element& normal = *gfx().PicButtonNormal[1];
-    const double x = normal.left() + 20, y = normal.top() + 10;
+    const double x = normal.bounds().x + 20, y = normal.bounds().y + 10;
     Driver(*plat).injectMouseMove(x, y);
     Driver(*plat).injectClick(x, y);
     plat->processPendingEvents();
@@ -271,7 +271,7 @@ TEST_F(ComputerTurnTest, AfterTheComputersTurnAClickOnTheRestingPointerEndsTheTu
 }
 
 TEST_F(ComputerTurnTest, TheDialReadsEveryWholeAngleAtItsPoint) {
-    const int W = gfx().PicAngle->width(), H = gfx().PicAngle->height();
+    const int W = gfx().PicAngle->bounds().w, H = gfx().PicAngle->bounds().h;
     ASSERT_GT(W, 0);
     for (int16_t a = 0; a < 360; ++a) {
         const DialPoint p = DialPointFor(W, H, a);

@@ -93,8 +93,8 @@ protected:
         Element& all = behind->addPanel("All");
         all.setSize(800, 600);
         all.setBackground(Color{0, 128, 0});
-        all.onClick = [this](int) { ++clicksBehind; };
-        all.onMouseMove = [this](double, double, int) { ++movesBehind; };
+        all.on.click = [this](int) { ++clicksBehind; };
+        all.on.mouseMove = [this](double, double, int) { ++movesBehind; };
         platform.showScreen(*behind);
         platform.processPendingEvents();
     }

@@ -32,18 +32,18 @@ protected:
 
 TEST_F(ExitScreenTest, LoadsCentredWithBothButtonsNormal) {
     EXPECT_EQ(s->caption(), "eXIT");
-    EXPECT_EQ(s->width(), 251);
-    EXPECT_EQ(s->height(), 200);
-    EXPECT_NEAR(s->left(), (800 - 251) / 2.0, 0.5);
-    EXPECT_EQ(s->top(), 200);
+    EXPECT_EQ(s->bounds().w, 251);
+    EXPECT_EQ(s->bounds().h, 200);
+    EXPECT_NEAR(s->bounds().x, (800 - 251) / 2.0, 0.5);
+    EXPECT_EQ(s->bounds().y, 200);
     for (int k = 0; k < 2; ++k) {
         for (const char* n : {"PicBtNormal", "PicBtOver", "PicBtClick"}) {
-            EXPECT_EQ(Look(n, k).left(), 54);
-            EXPECT_EQ(Look(n, k).top(), k == 0 ? 91 : 135);
+            EXPECT_EQ(Look(n, k).bounds().x, 54);
+            EXPECT_EQ(Look(n, k).bounds().y, k == 0 ? 91 : 135);
         }
-        EXPECT_TRUE(Look("PicBtNormal", k).visible());
-        EXPECT_FALSE(Look("PicBtOver", k).visible());
-        EXPECT_FALSE(Look("PicBtClick", k).visible());
+        EXPECT_TRUE(Look("PicBtNormal", k).look().visible);
+        EXPECT_FALSE(Look("PicBtOver", k).look().visible);
+        EXPECT_FALSE(Look("PicBtClick", k).look().visible);
     }
 }
 
@@ -52,14 +52,14 @@ TEST_F(ExitScreenTest, HoverAndBackground) {
     exitScreen->ButtonHover(1);
     // Hovering button 1 shows both normal looks first, then swaps its own:
     // button 0's hover look keeps its state.
-    EXPECT_TRUE(Look("PicBtOver", 0).visible());
-    EXPECT_TRUE(Look("PicBtNormal", 0).visible());
-    EXPECT_TRUE(Look("PicBtOver", 1).visible());
-    EXPECT_FALSE(Look("PicBtNormal", 1).visible());
+    EXPECT_TRUE(Look("PicBtOver", 0).look().visible);
+    EXPECT_TRUE(Look("PicBtNormal", 0).look().visible);
+    EXPECT_TRUE(Look("PicBtOver", 1).look().visible);
+    EXPECT_FALSE(Look("PicBtNormal", 1).look().visible);
     exitScreen->BackgroundMove();
     for (int k = 0; k < 2; ++k) {
-        EXPECT_TRUE(Look("PicBtNormal", k).visible());
-        EXPECT_FALSE(Look("PicBtOver", k).visible());
+        EXPECT_TRUE(Look("PicBtNormal", k).look().visible);
+        EXPECT_FALSE(Look("PicBtOver", k).look().visible);
     }
 }
 
@@ -98,7 +98,7 @@ TEST_F(ExitScreenTest, ClicksOnTheNormalOrPressedLookDoNothing) {
             platform::Element& e = Look(look, k);
             e.setVisible(true);
             s->bringToFront(e);
-            Driver(*plat).injectClick(s->left() + e.left() + 20, s->top() + e.top() + 10);
+            Driver(*plat).injectClick(s->bounds().x + e.bounds().x + 20, s->bounds().y + e.bounds().y + 10);
             plat->processPendingEvents();
             EXPECT_FALSE(ctx.GameState.GameOver) << look << " " << k;
             EXPECT_FALSE(exitScreen->closed()) << look << " " << k;

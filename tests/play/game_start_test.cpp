@@ -27,22 +27,22 @@ TEST_F(GameTest, StartShowsTheBoardWithoutGridFramesOrTurnMessage) {
     EXPECT_TRUE(g().screen->visible());
 
     // Layout from the raster: 721 x 421 board at (15, 0), panel at the bottom.
-    EXPECT_EQ(gfx().PicBack->left(), 15);
-    EXPECT_EQ(gfx().PicBack->width(), 721);
-    EXPECT_EQ(gfx().PicBack->height(), 421);
-    EXPECT_EQ(gfx().PicDisplay1->top(), 600 - gfx().PicDisplay1->height());
-    EXPECT_EQ(gfx().PicMMC->top(), gfx().PicDisplay1->top() + 9);
-    EXPECT_EQ(gfx().PicMMC->left(), gfx().PicDisplay1->width() - 160);
-    EXPECT_EQ(gfx().PicAngle->left(), gfx().PicMMC->left());
-    EXPECT_FALSE(gfx().PicAngle->visible());
-    EXPECT_FALSE(gfx().PicWin->visible());
+    EXPECT_EQ(gfx().PicBack->bounds().x, 15);
+    EXPECT_EQ(gfx().PicBack->bounds().w, 721);
+    EXPECT_EQ(gfx().PicBack->bounds().h, 421);
+    EXPECT_EQ(gfx().PicDisplay1->bounds().y, 600 - gfx().PicDisplay1->bounds().h);
+    EXPECT_EQ(gfx().PicMMC->bounds().y, gfx().PicDisplay1->bounds().y + 9);
+    EXPECT_EQ(gfx().PicMMC->bounds().x, gfx().PicDisplay1->bounds().w - 160);
+    EXPECT_EQ(gfx().PicAngle->bounds().x, gfx().PicMMC->bounds().x);
+    EXPECT_FALSE(gfx().PicAngle->look().visible);
+    EXPECT_FALSE(gfx().PicWin->look().visible);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(gfx().PicButtonNormal[i]->visible());
-        EXPECT_FALSE(gfx().PicButtonOver[i]->visible());
-        EXPECT_FALSE(gfx().PicButtonClick[i]->visible());
-        EXPECT_EQ(gfx().PicButtonNormal[i]->left(), 16);
+        EXPECT_TRUE(gfx().PicButtonNormal[i]->look().visible);
+        EXPECT_FALSE(gfx().PicButtonOver[i]->look().visible);
+        EXPECT_FALSE(gfx().PicButtonClick[i]->look().visible);
+        EXPECT_EQ(gfx().PicButtonNormal[i]->bounds().x, 16);
     }
-    EXPECT_EQ(gfx().PicButtonNormal[1]->top(), gfx().PicDisplay1->top() + 59);
+    EXPECT_EQ(gfx().PicButtonNormal[1]->bounds().y, gfx().PicDisplay1->bounds().y + 59);
 
     // Background where no thing is, including where grid lines would be; things drawn.
     for (auto [x, y] : {std::pair{60, 100}, std::pair{125, 180}, std::pair{400, 60}})
@@ -117,8 +117,8 @@ TEST_F(GameTest, ABoardWithAnOffsetShowsItsLastColumnAndRow) {
     Prepare(o);
     Start();
     ASSERT_FALSE(game->IsClosed());
-    EXPECT_EQ(gfx().PicBack->width(), 20 + 12 * 60 + 1);
-    EXPECT_EQ(gfx().PicBack->height(), 9 + 7 * 60 + 1);
+    EXPECT_EQ(gfx().PicBack->bounds().w, 20 + 12 * 60 + 1);
+    EXPECT_EQ(gfx().PicBack->bounds().h, 9 + 7 * 60 + 1);
     // The grid's last lines lie on the board.
     ctx.GameState.GridVisible = true;
     DrawGrid(ctx, board(), TableColor(ctx, 0));
@@ -202,9 +202,9 @@ TEST_F(GameTest, TheVictoryPanelIsCentredWithHalvesRoundedToEven) {
     ASSERT_TRUE(platform::Surface(301, 200, Color{0, 0, 90}).saveBmp((dir / "fx" / "screen4.bmp").string()));
     Start();
     ASSERT_FALSE(game->IsClosed());
-    EXPECT_EQ(gfx().PicWin->width(), 301);
-    EXPECT_EQ(gfx().PicWin->left(), 250) << "(800 - 301) / 2 = 249.5, to the even 250";
-    EXPECT_EQ(gfx().PicWin->top(), 200);
+    EXPECT_EQ(gfx().PicWin->bounds().w, 301);
+    EXPECT_EQ(gfx().PicWin->bounds().x, 250) << "(800 - 301) / 2 = 249.5, to the even 250";
+    EXPECT_EQ(gfx().PicWin->bounds().y, 200);
 }
 
 }  // namespace

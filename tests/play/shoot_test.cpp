@@ -126,7 +126,7 @@ TEST_F(ShootTest, ShieldOf40GoesWithOneBeamAnd41SurvivesWith1) {
     EXPECT_EQ(ctx.World.thing(17).Text, "Roter Jaeger");
     // The board is repainted from the clean background: the explosion is gone.
     EXPECT_EQ(board().pixel(6 * 60 + 30, 3 * 60 + 30), gfx().PicBackTmp.pixel(6 * 60 + 30, 3 * 60 + 30));
-    EXPECT_FALSE(gfx().PicWin->visible());
+    EXPECT_FALSE(gfx().PicWin->look().visible);
 }
 
 TEST_F(ShootTest, APlasmaShotStrikesTheFirstEnemyOnItsPath) {
@@ -142,8 +142,8 @@ TEST_F(ShootTest, APlasmaShotStrikesTheFirstEnemyOnItsPath) {
     EXPECT_EQ(ctx.World.thing(17).Schild, 100) << "the clicked target is untouched";
     EXPECT_EQ(ctx.World.thing(14).Plasma, 4);
     EXPECT_EQ(ReadCodedText(panel(), 520, 48, 12, kTagGreen), "Plasma:  4");
-    EXPECT_FALSE(gfx().PicPlasma->visible());
-    EXPECT_FALSE(gfx().PicAngle->visible());
+    EXPECT_FALSE(gfx().PicPlasma->look().visible);
+    EXPECT_FALSE(gfx().PicAngle->look().visible);
     EXPECT_EQ(g().phase, GamePhase::Idle);
 }
 
@@ -172,15 +172,15 @@ TEST_F(ShootTest, DestroyingTheLastEnemyShowsTheVictoryPanelAndEndsTheGame) {
         if ((*probe)++ == 0) {
             Driver(*plat).injectClick(15 + CellX(7), CellY(2));  // the other blue unit
             const platform::Element& grid = *gfx().PicButtonNormal[0];
-            Driver(*plat).injectMouseMove(grid.left() + 10, grid.top() + 10);
+            Driver(*plat).injectMouseMove(grid.bounds().x + 10, grid.bounds().y + 10);
             return;
         }
         EXPECT_TRUE(ctx.GameState.SelectedX == 5 && ctx.GameState.SelectedY == 2) << "board ignored";
-        EXPECT_FALSE(gfx().PicButtonOver[0]->visible()) << "buttons ignored";
-        EXPECT_TRUE(gfx().PicWin->visible());
+        EXPECT_FALSE(gfx().PicButtonOver[0]->look().visible) << "buttons ignored";
+        EXPECT_TRUE(gfx().PicWin->look().visible);
         EXPECT_FALSE(ctx.GameState.GameOver);
         const platform::Element& win = *gfx().PicWin;
-        Driver(*plat).injectClick(win.left() + 20, win.top() + 20);
+        Driver(*plat).injectClick(win.bounds().x + 20, win.bounds().y + 20);
     });
     Click(5, 2);
     Sounds();
@@ -208,7 +208,7 @@ TEST_F(ShootTest, TheVictoryLinesAreWrittenOnThePanel) {
                 for (int x = 10; x < 200; ++x) changed += p.pixel(x, y) != bare.pixel(x, y);
             rows.push_back(changed);
         }
-        Driver(*plat).injectClick(gfx().PicWin->left() + 20, gfx().PicWin->top() + 20);
+        Driver(*plat).injectClick(gfx().PicWin->bounds().x + 20, gfx().PicWin->bounds().y + 20);
     });
     Shoot(g(), 5, 2, 6, 3);
     Settle();

@@ -33,13 +33,13 @@ protected:
             if (g().phase == GamePhase::Aiming) {
                 const platform::Element& dial = *gfx().PicAngle;
                 if (dialPoint && (*step)++ % 2 == 0) {
-                    Driver(*plat).injectMouseMove(dial.left() + dialPoint->first, dial.top() + dialPoint->second);
+                    Driver(*plat).injectMouseMove(dial.bounds().x + dialPoint->first, dial.bounds().y + dialPoint->second);
                 } else {
-                    Driver(*plat).injectClick(dial.left() + 75, dial.top() + 65);
+                    Driver(*plat).injectClick(dial.bounds().x + 75, dial.bounds().y + 65);
                 }
             } else if (g().phase == GamePhase::Victory && answerVictory) {
                 const platform::Element& win = *gfx().PicWin;
-                Driver(*plat).injectClick(win.left() + 20, win.top() + 20);
+                Driver(*plat).injectClick(win.bounds().x + 20, win.bounds().y + 20);
             }
         });
     }

@@ -91,7 +91,7 @@ TEST_F(StatusLineTest, TheTrailShowsTheLastShotAndLeavesNoMark) {
     Play(Action::FireAt({5, 2}, {11, 3}, misses[0]));
     std::vector<std::pair<int, int>> dots;
     for (const platform::Element* dot : g().trailDots[1]) {
-        if (dot->visible()) dots.push_back({static_cast<int>(dot->left()) + 1, static_cast<int>(dot->top()) + 1});
+        if (dot->look().visible) dots.push_back({static_cast<int>(dot->bounds().x) + 1, static_cast<int>(dot->bounds().y) + 1});
     }
     ASSERT_GE(dots.size(), 3u);
     platform::Surface shown = Driver(*plat).snapshot();
@@ -103,7 +103,7 @@ TEST_F(StatusLineTest, TheTrailShowsTheLastShotAndLeavesNoMark) {
     for (const auto& [x, y] : dots) {
         bool coveredAgain = false;
         for (const platform::Element* dot : g().trailDots[1]) {
-            coveredAgain = coveredAgain || (dot->visible() && std::abs(dot->left() + 1 - x) <= 2 && std::abs(dot->top() + 1 - y) <= 2);
+            coveredAgain = coveredAgain || (dot->look().visible && std::abs(dot->bounds().x + 1 - x) <= 2 && std::abs(dot->bounds().y + 1 - y) <= 2);
         }
         if (coveredAgain) continue;
         for (int dy = -1; dy <= 1; ++dy) {

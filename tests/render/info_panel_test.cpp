@@ -104,12 +104,12 @@ TEST_F(InfoPanelTest, AnyOtherTextInTheAreaMakesTheSameCellDrawAgain) {
 
 TEST_F(InfoPanelTest, PortraitFollowsUnitsAndClearsOnEmptySpace) {
     Show(5, 2);  // unit 14: hover look, cell 1
-    ASSERT_TRUE(gfx().PicMMC->hasPicture());
+    ASSERT_FALSE(gfx().PicMMC->picture().empty());
     EXPECT_EQ(gfx().PicMMC->picture().pixel(75, 65), gfx().PicClipAnim.cell(1).pixel(75, 65));
     Show(3, 4);  // thing 3 keeps the unit's portrait
-    EXPECT_TRUE(gfx().PicMMC->hasPicture());
+    EXPECT_FALSE(gfx().PicMMC->picture().empty());
     Show(4, 4);  // empty space clears it
-    EXPECT_FALSE(gfx().PicMMC->hasPicture());
+    EXPECT_TRUE(gfx().PicMMC->picture().empty());
 }
 
 }  // namespace

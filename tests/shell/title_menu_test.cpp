@@ -10,7 +10,7 @@ namespace {
 
 using TitleMenuTest = TitleFixture;
 
-platform::Color ColorOf(FrmStartup& t, int k) { return t.menuLabel(k).textColor(); }
+platform::Color ColorOf(FrmStartup& t, int k) { return t.menuLabel(k).look().textColor; }
 
 TEST_F(TitleMenuTest, HoverHighlightFollowsThePointer) {
     FrmStartup& t = Start();
@@ -44,12 +44,12 @@ TEST_F(TitleMenuTest, InformationShowsThePanelWithTheVersionAndAClickHidesIt) {
     EXPECT_EQ(ColorOf(t, 1), kLabelPressed);
 
     platform::Element& info = t.infoPanel();
-    ASSERT_TRUE(info.visible());
-    EXPECT_NEAR(info.left() + info.width() / 2.0, 400, 1);
-    EXPECT_NEAR(info.top() + info.height() / 2.0, 300, 1);
+    ASSERT_TRUE(info.look().visible);
+    EXPECT_NEAR(info.bounds().x + info.bounds().w / 2.0, 400, 1);
+    EXPECT_NEAR(info.bounds().y + info.bounds().h / 2.0, 300, 1);
     // The version text stands in the panel's colour near its bottom left corner.
     bool versionFound = false;
-    for (int y = info.height() - 30; y < info.height() && !versionFound; ++y)
+    for (int y = info.bounds().h - 30; y < info.bounds().h && !versionFound; ++y)
         for (int x = 10; x < 60 && !versionFound; ++x)
             versionFound = info.canvas().pixel(x, y) == (platform::Color{128, 128, 0}.rgb());
     EXPECT_TRUE(versionFound);
@@ -59,8 +59,8 @@ TEST_F(TitleMenuTest, InformationShowsThePanelWithTheVersionAndAClickHidesIt) {
     Move(LabelX(1) + 5, LabelY());
     EXPECT_EQ(ColorOf(t, 1), kLabelPressed);
 
-    Click(info.left() + info.width() / 2.0, info.top() + info.height() / 2.0);
-    EXPECT_FALSE(info.visible());
+    Click(info.bounds().x + info.bounds().w / 2.0, info.bounds().y + info.bounds().h / 2.0);
+    EXPECT_FALSE(info.look().visible);
     EXPECT_EQ(audio.played.size(), 2u);
 }
 

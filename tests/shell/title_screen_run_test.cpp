@@ -36,7 +36,7 @@ TEST_F(TitleRunTest, ChooseWorldPlayLeaveAndQuit) {
     Driver(*platform).setIdleHook([&] {
         if (game.exitScreen == nullptr || game.exitScreen->screen() == nullptr || answered >= 2) return;
         const platform::Screen& exitScreen = *game.exitScreen->screen();
-        const double x = exitScreen.left() + 54 + 40, y = exitScreen.top() + 91 + 15;
+        const double x = exitScreen.bounds().x + 54 + 40, y = exitScreen.bounds().y + 91 + 15;
         if (answered++ == 0) {
             Driver(*platform).injectMouseMove(x, y);
         } else {

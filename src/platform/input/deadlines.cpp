@@ -34,10 +34,10 @@ void Platform::Impl::runDueDeadlines() {
         if (s.closed() || !s.deadline() || (*s.deadline() - clock->seconds()) * 1000.0 >= 0.5) continue;
         s.setDeadline(std::nullopt);
         idleVirtualMs = 0;
-        if (!s.onDeadline) continue;
+        if (!s.on.deadline) continue;
         // Held like a handler, so that nothing it closes is freed under it.
         const auto guard = Hold(depth);
-        auto handler = s.onDeadline;
+        auto handler = s.on.deadline;
         handler();
     }
 }

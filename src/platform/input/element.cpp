@@ -25,7 +25,7 @@ Element::Element(ElementKind kind, std::string name, int index)
     : kind_(kind), name_(std::move(name)), index_(index) {}
 
 void Element::changed(const Rect& before) {
-    if (visible_) {
+    if (look_.visible) {
         damage_.add(before);
         damage_.add(bounds());
     }
@@ -44,9 +44,9 @@ void Element::setPosition(double left, double top) {
 // The picture over the background, at the client size. A picture that fills
 // the client area exactly is the canvas itself until something is drawn.
 static Surface FreshCanvas(const Element& e, const Surface& picture) {
-    if (!picture.empty() && picture.width() == e.clientWidth() && picture.height() == e.clientHeight())
+    if (!picture.empty() && picture.width() == e.clientSize().width && picture.height() == e.clientSize().height)
         return picture.clone();
-    Surface c(e.clientWidth(), e.clientHeight(), e.background());
+    Surface c(e.clientSize().width, e.clientSize().height, e.look().background);
     if (!picture.empty()) c.blit(picture, 0, 0);
     return c;
 }
@@ -67,18 +67,18 @@ void Element::setSize(int width, int height) {
 }
 
 void Element::setVisible(bool v) {
-    if (v == visible_) return;
-    visible_ = v;
+    if (v == look_.visible) return;
+    look_.visible = v;
     damage_.add(bounds());
     ++changes_;
 }
 
 void Element::setBorder(bool thin) {
-    if (thin == border_) return;
+    if (thin == look_.border) return;
     const Rect before = bounds();
-    border_ = thin;
+    look_.border = thin;
     const int extra = thin ? 2 : 0;
-    if (autoSize_ && hasPicture()) {
+    if (autoSize_ && !picture_.empty()) {
         width_ = picture_.width() + extra;
         height_ = picture_.height() + extra;
     } else {
@@ -94,8 +94,8 @@ void Element::setBorder(bool thin) {
 }
 
 void Element::setBackground(Color c) {
-    if (c == background_) return;
-    background_ = c;
+    if (c == look_.background) return;
+    look_.background = c;
     // As with the classic picture box, a new back colour wipes the drawing;
     // the picture stays.
     clear();
@@ -109,7 +109,7 @@ void Element::setPicture(const Surface& picture) {
     const Rect before = bounds();
     picture_ = picture.clone();
     if (autoSize_) {
-        const int extra = border_ ? 2 : 0;
+        const int extra = look_.border ? 2 : 0;
         width_ = picture_.width() + extra;
         height_ = picture_.height() + extra;
     }
@@ -124,12 +124,12 @@ void Element::clearPicture() {
 
 void Element::resetCanvas() {
     if (kind_ != ElementKind::Panel) return;
-    const int w = clientWidth(), h = clientHeight();
+    const int w = clientSize().width, h = clientSize().height;
     if (canvas_.width() == w && canvas_.height() == h && SurfaceAccess::ownsPixels(canvas_)) {
         // Drawn on before, and so most likely again: the canvas keeps its own
         // pixels and takes the picture into them, rather than sharing the
         // picture now and copying it back at the next line drawn.
-        if (picture_.width() < w || picture_.height() < h) canvas_.fill(background_);
+        if (picture_.width() < w || picture_.height() < h) canvas_.fill(look_.background);
         if (!picture_.empty()) canvas_.blit(picture_, 0, 0);
         return;
     }
@@ -142,19 +142,19 @@ void Element::clear() {
 }
 
 void Element::setText(const std::string& text) {
-    if (text == text_) return;
-    text_ = text;
+    if (text == look_.text) return;
+    look_.text = text;
     changed(bounds());
 }
 
 void Element::setFont(Font font) {
-    font_ = std::move(font);
+    look_.font = std::move(font);
     changed(bounds());
 }
 
 void Element::setTextColor(Color c) {
-    if (c == textColor_) return;
-    textColor_ = c;
+    if (c == look_.textColor) return;
+    look_.textColor = c;
     changed(bounds());
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/geometry.h"
 #include "platform/draw/color.h"
 #include "platform/draw/damage.h"
 #include "platform/draw/font.h"
@@ -23,6 +24,20 @@ enum class ElementKind { Panel, Label };
 
 class Element {
 public:
+    // How the element looks, as its setters left it.
+    struct Look {
+        bool visible = true;
+        // A thin (one-pixel) border drawn inside the outer size; the drawing
+        // area and mouse coordinates then start one pixel in and are two
+        // pixels smaller.
+        bool border = false;
+        Color background{};
+        // Labels (and a panel's text font for drawing into its canvas).
+        std::string text;
+        Font font;
+        Color textColor{};
+    };
+
     Element(ElementKind kind, std::string name, int index);
 
     ElementKind kind() const { return kind_; }
@@ -33,32 +48,25 @@ public:
     void setPosition(double left, double top);
     // Resizes the drawing area; what was drawn stays at the top left.
     void setSize(int width, int height);
-    int left() const { return left_; }
-    int top() const { return top_; }
-    int width() const { return width_; }    // outer size, border included
-    int height() const { return height_; }
+    // Place and outer size, border included, in its screen's pixels.
+    Rect bounds() const { return {left_, top_, width_, height_}; }
+    // The drawing area: the outer size less the border.
+    Size clientSize() const { return look_.border ? Size{width_ - 2, height_ - 2} : Size{width_, height_}; }
 
+    const Look& look() const { return look_; }
     void setVisible(bool v);
-    bool visible() const { return visible_; }
-
-    // A thin (one-pixel) border drawn inside the outer size; the drawing area
-    // and mouse coordinates then start one pixel in and are two pixels smaller.
     void setBorder(bool thin);
-    bool border() const { return border_; }
-    int clientWidth() const { return border_ ? width_ - 2 : width_; }
-    int clientHeight() const { return border_ ? height_ - 2 : height_; }
-
     void setBackground(Color c);
-    Color background() const { return background_; }
+    void setText(const std::string& text);
+    void setFont(Font font);
+    void setTextColor(Color c);
 
     // The element takes its picture's size when auto-size is on (default on).
     void setAutoSize(bool on) { autoSize_ = on; }
     // Gives the element the picture (shared with picture until either is
-    // drawn on); earlier drawing is gone.
+    // drawn on); earlier drawing is gone. An empty picture means none: the
+    // element then shows its background colour.
     void setPicture(const Surface& picture);
-    // No picture: the element shows its background colour.
-    void clearPicture();
-    bool hasPicture() const { return !picture_.empty(); }
     const Surface& picture() const { return picture_; }
     // What is shown: the picture with everything drawn on it. Draw here. Until
     // something is drawn it is the picture itself, not a copy of it.
@@ -67,51 +75,43 @@ public:
     // Wipes what was drawn; the picture stays.
     void clear();
 
-    // Labels (and a panel's text font for drawing into its canvas).
-    void setText(const std::string& text);
-    const std::string& text() const { return text_; }
-    void setFont(Font font);
-    const Font& font() const { return font_; }
-    void setTextColor(Color c);
-    Color textColor() const { return textColor_; }
-
-    // How often the element itself changed (place, size, look); what is drawn
-    // on it counts in SurfaceAccess::changes(canvas()).
-    uint64_t changes() const { return changes_; }
-    // Where the element itself changed since the platform last looked, in its
-    // screen's coordinates (the place it left and the place it took); what is
-    // drawn on it is in SurfaceAccess::damage(canvas()).
-    const Damage& damage() const { return damage_; }
-    void forgetDamage() { damage_.clear(); }
-    Rect bounds() const { return {left_, top_, width_, height_}; }
-
     std::string tag;  // free text, e.g. the world number of a preview box
 
-    MoveHandler onMouseMove;
-    ButtonHandler onMouseDown;
-    ButtonHandler onMouseUp;  // goes to the element that got the button press
-    ClickHandler onClick;     // press and release on the same element
+    // What the element does with the pointer; unset handlers ignore it.
+    struct Handlers {
+        MoveHandler mouseMove;
+        ButtonHandler mouseDown;
+        ButtonHandler mouseUp;  // goes to the element that got the button press
+        ClickHandler click;     // press and release on the same element
+    } on;
 
 private:
+    // The platform's bookkeeping for the frames: how often the element itself
+    // changed (place, size, look; what is drawn on it counts in
+    // SurfaceAccess::changes(canvas())), and where it changed since the
+    // platform last looked, in its screen's coordinates (the place it left and
+    // the place it took; what is drawn on it is in SurfaceAccess::damage).
+    friend class Platform;
+    uint64_t changes() const { return changes_; }
+    const Damage& damage() const { return damage_; }
+    void forgetDamage() { damage_.clear(); }
+
     // Counts a change of the element; a shown element needs the place it had
     // (before) and the place it has now redrawn.
     void changed(const Rect& before);
     // The canvas back to the picture over the background.
     void resetCanvas();
+    // No picture: the element shows its background colour.
+    void clearPicture();
 
     ElementKind kind_;
     std::string name_;
     int index_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    bool visible_ = true;
-    bool border_ = false;
+    Look look_;
     bool autoSize_ = true;
-    Color background_{};
     Surface picture_;
     Surface canvas_;
-    std::string text_;
-    Font font_;
-    Color textColor_{};
     uint64_t changes_ = 0;
     Damage damage_;
 };

@@ -137,9 +137,9 @@ Screen* Platform::Impl::keyScreen() {
 // Typed text goes where the keys go.
 void Platform::Impl::handleText(const char* text) {
     Screen* s = keyScreen();
-    if (s == nullptr || !s->onText) return;
+    if (s == nullptr || !s->on.text) return;
     const auto guard = Hold(depth);
-    auto handler = s->onText;
+    auto handler = s->on.text;
     handler(text);
 }
 
@@ -149,7 +149,7 @@ void Platform::Impl::handleKey(const SDL_KeyboardEvent& key) {
     // (Alt+Enter and the like).
     if (key.repeat || (key.keysym.mod & (KMOD_ALT | KMOD_CTRL | KMOD_GUI))) return;
     Screen* s = keyScreen();
-    if (s == nullptr || !s->onKey) return;
+    if (s == nullptr || !s->on.key) return;
     Key k = Key::Other;
     switch (key.keysym.sym) {
         case SDLK_RETURN: k = Key::Return; break;
@@ -168,7 +168,7 @@ void Platform::Impl::handleKey(const SDL_KeyboardEvent& key) {
         default: break;
     }
     const auto guard = Hold(depth);
-    auto handler = s->onKey;
+    auto handler = s->on.key;
     handler(k);
 }
 

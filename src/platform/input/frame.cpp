@@ -37,14 +37,14 @@ Damage Platform::Impl::collectDamage() {
         const bool shown = s.visible() && !s.closed();
         if (shown) frame.addFrom(s.damage(), 0, 0, kCanvasRect);
         s.forgetDamage();
-        const Rect screenRect = Intersect({s.left(), s.top(), s.width(), s.height()}, kCanvasRect);
+        const Rect screenRect = Intersect(s.bounds(), kCanvasRect);
         for (const auto& e : s.elements()) {
             if (shown) {
-                frame.addFrom(e->damage(), s.left(), s.top(), screenRect);
-                if (e->visible() && e->kind() == ElementKind::Panel) {
-                    const int inset = e->border() ? 1 : 0;
-                    const int x = s.left() + e->left() + inset, y = s.top() + e->top() + inset;
-                    const Rect client = Intersect({x, y, e->clientWidth(), e->clientHeight()}, screenRect);
+                frame.addFrom(e->damage(), s.bounds().x, s.bounds().y, screenRect);
+                if (e->look().visible && e->kind() == ElementKind::Panel) {
+                    const int inset = e->look().border ? 1 : 0;
+                    const int x = s.bounds().x + e->bounds().x + inset, y = s.bounds().y + e->bounds().y + inset;
+                    const Rect client = Intersect({x, y, e->clientSize().width, e->clientSize().height}, screenRect);
                     frame.addFrom(SurfaceAccess::damage(e->canvas()), x, y, client);
                 }
             }
@@ -68,7 +68,7 @@ void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
     size_t first = order.size();
     while (first > 0) {
         const Screen& s = *order[first - 1];
-        if (s.visible() && !s.closed() && Rect{s.left(), s.top(), s.width(), s.height()}.contains(area)) break;
+        if (s.visible() && !s.closed() && s.bounds().contains(area)) break;
         --first;
     }
     if (first == 0) {
@@ -100,24 +100,25 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
             captionFontTried = true;
         }
         const int th = captionFont.textHeight(s.caption());
-        detail::DrawText(dst, captionFont, s.left() + 6,
-                         s.top() - Screen::kTitleBarHeight + (Screen::kTitleBarHeight - th) / 2 - 1, s.caption(),
+        detail::DrawText(dst, captionFont, s.bounds().x + 6,
+                         s.bounds().y - Screen::kTitleBarHeight + (Screen::kTitleBarHeight - th) / 2 - 1, s.caption(),
                          kTitleTextColour);
     }
     // Elements are clipped to their screen.
-    const Rect screenRect = Intersect({s.left(), s.top(), s.width(), s.height()}, area);
+    const Rect screenRect = Intersect(s.bounds(), area);
     if (!ClipTo(dst, screenRect)) return;
     // Neither the background nor the elements under a panel whose picture
     // covers all of the area are seen there (the board under a cell frame).
     const auto& elements = s.elements();
+    const Rect screen = s.bounds();
     size_t first = elements.size();
     while (first > 0) {
         const Element& e = *elements[first - 1];
-        const int inset = e.border() ? 1 : 0;
+        const int inset = e.look().border ? 1 : 0;
         const Surface& c = e.canvas();
-        if (e.visible() && e.kind() == ElementKind::Panel && !c.empty() &&
-            Rect{s.left() + e.left() + inset, s.top() + e.top() + inset, std::min(c.width(), e.clientWidth()),
-                 std::min(c.height(), e.clientHeight())}
+        const Rect at = e.bounds().moved(screen.x + inset, screen.y + inset);
+        if (e.look().visible && e.kind() == ElementKind::Panel && !c.empty() &&
+            Rect{at.x, at.y, std::min(c.width(), e.clientSize().width), std::min(c.height(), e.clientSize().height)}
                 .contains(screenRect))
             break;
         --first;
@@ -129,28 +130,24 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
         --first;
     }
     for (size_t i = first; i < elements.size(); ++i) {
-        const auto& e = elements[i];
-        if (!e->visible() || e->width() <= 0 || e->height() <= 0) continue;
-        const int ex = s.left() + e->left(), ey = s.top() + e->top();
-        const Rect outer{ex, ey, e->width(), e->height()};
+        const Element& e = *elements[i];
+        const Element::Look& look = e.look();
+        const Rect outer = e.bounds().moved(screen.x, screen.y);
+        if (!look.visible || outer.empty()) continue;
+        const int ex = outer.x, ey = outer.y, ew = outer.w, eh = outer.h;
         if (!ClipTo(dst, Intersect(outer, screenRect))) continue;
-        if (e->kind() == ElementKind::Panel) {
-            if (SDL_Surface* src = SurfaceAccess::native(e->canvas())) {
-                const int inset = e->border() ? 1 : 0;
+        if (e.kind() == ElementKind::Panel) {
+            if (SDL_Surface* src = SurfaceAccess::native(e.canvas())) {
+                const int inset = look.border ? 1 : 0;
                 SDL_Rect to{ex + inset, ey + inset, src->w, src->h};
                 SDL_BlitSurface(src, nullptr, dst, &to);  // opaque copy; honours the clip rectangle
             }
-        } else if (!e->text().empty()) {
-            const Font& f = e->font();
-            const int tw = f.textWidth(e->text()), th = f.textHeight(e->text());
-            detail::DrawText(dst, f, ex + (e->width() - tw) / 2, ey + (e->height() - th) / 2, e->text(),
-                             e->textColor());
+        } else if (!look.text.empty()) {
+            const int tw = look.font.textWidth(look.text), th = look.font.textHeight(look.text);
+            detail::DrawText(dst, look.font, ex + (ew - tw) / 2, ey + (eh - th) / 2, look.text, look.textColor);
         }
-        if (e->border()) {
-            SDL_Rect edges[4] = {{ex, ey, e->width(), 1},
-                                 {ex, ey + e->height() - 1, e->width(), 1},
-                                 {ex, ey, 1, e->height()},
-                                 {ex + e->width() - 1, ey, 1, e->height()}};
+        if (look.border) {
+            SDL_Rect edges[4] = {{ex, ey, ew, 1}, {ex, ey + eh - 1, ew, 1}, {ex, ey, 1, eh}, {ex + ew - 1, ey, 1, eh}};
             SDL_FillRects(dst, edges, 4, Pack(kBorderColour));
         }
     }

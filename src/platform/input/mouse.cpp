@@ -5,15 +5,16 @@
 namespace sd::platform {
 
 Platform::Impl::Target Platform::Impl::hitTest(double x, double y) const {
-    auto inside = [](double px, double py, int l, int t, int w, int h) {
-        return px >= l && py >= t && px < static_cast<double>(l) + w && py < static_cast<double>(t) + h;
+    auto inside = [](double px, double py, const Rect& r) {
+        return px >= r.x && py >= r.y && px < static_cast<double>(r.x) + r.w && py < static_cast<double>(r.y) + r.h;
     };
     auto test = [&](Screen* s) -> Target {
-        if (!s->visible() || s->closed() || !inside(x, y, s->left(), s->top(), s->width(), s->height())) return {};
+        if (!s->visible() || s->closed() || !inside(x, y, s->bounds())) return {};
+        const Rect screen = s->bounds();
         const auto& els = s->elements();
         for (auto it = els.rbegin(); it != els.rend(); ++it) {
             Element* e = it->get();
-            if (e->visible() && inside(x, y, s->left() + e->left(), s->top() + e->top(), e->width(), e->height()))
+            if (e->look().visible && inside(x, y, e->bounds().moved(screen.x, screen.y)))
                 return {s, e};
         }
         return {s, nullptr};
@@ -30,9 +31,9 @@ namespace {
 
 // Position of canvas point (x, y) in the element's own drawing area.
 void ToElement(const Screen& s, const Element& e, double x, double y, double& ex, double& ey) {
-    const int inset = e.border() ? 1 : 0;
-    ex = x - s.left() - e.left() - inset;
-    ey = y - s.top() - e.top() - inset;
+    const int inset = e.look().border ? 1 : 0;
+    ex = x - s.bounds().x - e.bounds().x - inset;
+    ey = y - s.bounds().y - e.bounds().y - inset;
 }
 
 }  // namespace
@@ -42,14 +43,14 @@ void Platform::Impl::handleMove(double x, double y) {
     if (!t.screen) return;
     const auto guard = Hold(depth);
     if (t.element) {
-        if (!t.element->onMouseMove) return;
-        auto handler = t.element->onMouseMove;  // the handler may replace itself
+        if (!t.element->on.mouseMove) return;
+        auto handler = t.element->on.mouseMove;  // the handler may replace itself
         double ex, ey;
         ToElement(*t.screen, *t.element, x, y, ex, ey);
         handler(ex, ey, t.element->index());
-    } else if (t.screen->onMouseMove) {
-        auto handler = t.screen->onMouseMove;
-        handler(x - t.screen->left(), y - t.screen->top(), -1);
+    } else if (t.screen->on.mouseMove) {
+        auto handler = t.screen->on.mouseMove;
+        handler(x - t.screen->bounds().x, y - t.screen->bounds().y, -1);
     }
 }
 
@@ -59,9 +60,9 @@ void Platform::Impl::handleDown(int button, int shift, double x, double y) {
     captureScreen = t.screen;
     captureElement = t.element;
     captureButton = button;
-    if (t.element && t.element->onMouseDown) {
+    if (t.element && t.element->on.mouseDown) {
         const auto guard = Hold(depth);
-        auto handler = t.element->onMouseDown;
+        auto handler = t.element->on.mouseDown;
         double ex, ey;
         ToElement(*t.screen, *t.element, x, y, ex, ey);
         handler(button, shift, ex, ey, t.element->index());
@@ -86,23 +87,23 @@ void Platform::Impl::handleUp(int button, int shift, double x, double y) {
     if (!t.screen) return;
     const auto guard = Hold(depth);
     if (!t.element) {
-        if (t.screen->onMouseUp) {
-            auto handler = t.screen->onMouseUp;
-            handler(button, shift, x - t.screen->left(), y - t.screen->top(), -1);
+        if (t.screen->on.mouseUp) {
+            auto handler = t.screen->on.mouseUp;
+            handler(button, shift, x - t.screen->bounds().x, y - t.screen->bounds().y, -1);
         }
         return;
     }
-    if (t.element->onMouseUp) {
-        auto handler = t.element->onMouseUp;
+    if (t.element->on.mouseUp) {
+        auto handler = t.element->on.mouseUp;
         double ex, ey;
         ToElement(*t.screen, *t.element, x, y, ex, ey);
         handler(button, shift, ex, ey, t.element->index());
     }
     // The screen may have been closed by the release handler (freed it is not:
     // depth > 0); a click needs it still open and the pointer still on the element.
-    if (!captured || t.screen->closed() || !t.element->onClick) return;
+    if (!captured || t.screen->closed() || !t.element->on.click) return;
     if (hitTest(x, y).element != t.element) return;
-    auto click = t.element->onClick;
+    auto click = t.element->on.click;
     click(t.element->index());
 }
 

@@ -121,8 +121,8 @@ void Platform::requestQuit() {
     const std::vector<Screen*> open = m.order;
     for (Screen* s : open) {
         if (s->closed()) continue;
-        if (s->onCloseRequest) {
-            auto handler = s->onCloseRequest;
+        if (s->on.closeRequest) {
+            auto handler = s->on.closeRequest;
             handler();
         } else {
             closeScreen(*s);

@@ -57,7 +57,7 @@ public:
     // Shows s on top and returns at once; until s is closed, only s gets input.
     void showModal(Screen& s);
     bool anyScreenVisible() const;
-    // Termination: every screen is asked to close (onCloseRequest) and
+    // Termination: every screen is asked to close (on.closeRequest) and
     // quitRequested() becomes true.
     void requestQuit();
     bool quitRequested() const;

@@ -70,7 +70,7 @@ struct Platform::Impl {
 
     // The earliest deadline of a screen still open, if any.
     std::optional<double> nextDeadline() const;
-    // Calls onDeadline of every open screen whose deadline has come.
+    // Calls on.deadline of every open screen whose deadline has come.
     void runDueDeadlines();
     // The wait's timeout shortened to the next deadline.
     int timeoutUntilDeadline(int timeoutMs) const;

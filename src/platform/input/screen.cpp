@@ -32,7 +32,7 @@ void Screen::bringToFront(Element& e) {
     auto it = std::find_if(elements_.begin(), elements_.end(), [&](const auto& p) { return p.get() == &e; });
     if (it == elements_.end() || it + 1 == elements_.end()) return;
     std::rotate(it, it + 1, elements_.end());
-    if (e.visible()) damage_.add(e.bounds().moved(left_, top_));
+    if (e.look().visible) damage_.add(e.bounds().moved(left_, top_));
     ++changes_;
 }
 

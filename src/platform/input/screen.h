@@ -34,10 +34,7 @@ public:
     // Place of the screen on the canvas (the exit screen is centred over the game).
     void setBounds(int left, int top, int width, int height);
     void centreOnCanvas(int canvasWidth = 800, int canvasHeight = 600);
-    int left() const { return left_; }
-    int top() const { return top_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    Rect bounds() const { return {left_, top_, width_, height_}; }
     // Where the screen lies on the canvas, title bar and frame included.
     Rect frameBounds() const;
 
@@ -47,38 +44,42 @@ public:
     const std::string& caption() const { return caption_; }
 
     bool visible() const { return visible_; }
-    // How often the screen itself changed (elements added, order, place, look).
-    uint64_t changes() const { return changes_; }
-    // Where the screen itself changed since the platform last looked, in
-    // canvas coordinates; its elements keep their own.
-    const Damage& damage() const { return damage_; }
-    void forgetDamage() { damage_.clear(); }
     bool closed() const { return closed_; }
-
-    // Pointer over the screen where no visible element lies (screen coordinates).
-    MoveHandler onMouseMove;
-    ButtonHandler onMouseUp;
-    // The window's close command (or the program's termination) asks this screen
-    // to close; unset means it is simply closed.
-    std::function<void()> onCloseRequest;
-    // A key pressed while this is the innermost modal screen, or with none
-    // the topmost one shown (without Alt, Ctrl or the system key: those
-    // belong to the window).
-    std::function<void(Key)> onKey;
-    // Text typed while keys go to this screen (UTF-8, as the keyboard
-    // layout makes it); for a field the player writes in.
-    std::function<void(const std::string&)> onText;
 
     // A screen that plays something over time asks to be woken at a moment
     // of the platform's clock (monotonic seconds): the event loop waits no
-    // longer than that and then calls onDeadline once. Nothing else wakes
+    // longer than that and then calls on.deadline once. Nothing else wakes
     // the loop, so a screen that waits for nothing costs nothing.
     void setDeadline(std::optional<double> seconds) { deadline_ = seconds; }
     std::optional<double> deadline() const { return deadline_; }
-    std::function<void()> onDeadline;
+
+    struct Handlers {
+        // Pointer over the screen where no visible element lies (screen coordinates).
+        MoveHandler mouseMove;
+        ButtonHandler mouseUp;
+        // The window's close command (or the program's termination) asks this
+        // screen to close; unset means it is simply closed.
+        std::function<void()> closeRequest;
+        // A key pressed while this is the innermost modal screen, or with none
+        // the topmost one shown (without Alt, Ctrl or the system key: those
+        // belong to the window).
+        std::function<void(Key)> key;
+        // Text typed while keys go to this screen (UTF-8, as the keyboard
+        // layout makes it); for a field the player writes in.
+        std::function<void(const std::string&)> text;
+        // The deadline set above has come.
+        std::function<void()> deadline;
+    } on;
 
 private:
+    // The platform's bookkeeping for the frames: how often the screen itself
+    // changed (elements added, order, place, look), and where, in canvas
+    // coordinates, since the platform last looked; its elements keep their own.
     friend class Platform;
+    uint64_t changes() const { return changes_; }
+    const Damage& damage() const { return damage_; }
+    void forgetDamage() { damage_.clear(); }
+
     std::string name_;
     std::vector<std::unique_ptr<Element>> elements_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
