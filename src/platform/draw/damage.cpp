@@ -22,6 +22,7 @@ Rect Bounds(const Rect& a, const Rect& b) {
 
 void Damage::add(const Rect& in) {
     if (in.empty()) return;
+    ++generation_;
     Rect r = in;
     // Swallow every rectangle that is cheap to take along; the grown one may
     // now be worth merging with others, so look again.

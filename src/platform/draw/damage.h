@@ -5,6 +5,7 @@
 // changes a few cells and a line of text stays a few small rectangles, and one
 // that changes everywhere ends as one large one.
 #include <array>
+#include <cstdint>
 
 namespace sd::platform {
 
@@ -35,6 +36,22 @@ public:
     // than one more rectangle to send.
     static constexpr long long kMergeSlack = 8192;
 
+    Damage() = default;
+    // A copy carries its rectangles somewhere new (a canvas moved into an
+    // element): that counts as a change, as an add does.
+    Damage(const Damage& other) : rects_(other.rects_), count_(other.count_) { noteChange(); }
+    Damage& operator=(const Damage& other) {
+        rects_ = other.rects_;
+        count_ = other.count_;
+        noteChange();
+        return *this;
+    }
+
+    // Counts every rectangle added to, or carried into, any damage of the
+    // program. While it stands still nothing anywhere has changed, so a frame
+    // need not look through the screens for what did.
+    static uint64_t generation() { return generation_; }
+
     void add(const Rect& r);
     // Every rectangle of other, moved by (dx, dy) and cut to clip.
     void addFrom(const Damage& other, int dx, int dy, const Rect& clip);
@@ -47,7 +64,11 @@ public:
     long long area() const;  // of the rectangles (overlaps counted twice)
 
 private:
+    void noteChange() {
+        if (count_ > 0) ++generation_;
+    }
     void removeAt(int i);
+    static inline uint64_t generation_ = 0;
     std::array<Rect, kMaxRects> rects_{};
     int count_ = 0;
 };

@@ -155,7 +155,15 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
 
 void Platform::Impl::present() {
     if (!window->takesFrames()) return;
-    const long long area = window->present(collectDamage(), canvas, [this](const Rect& r, SDL_Surface* dst) {
+    // Most events (a pointer move within a cell) change nothing: then every
+    // screen and element is known clean without walking them. The window
+    // still gets its turn, for a new size or an uncovered window.
+    Damage frame;
+    if (Damage::generation() != collectedGeneration) {
+        frame = collectDamage();
+        collectedGeneration = Damage::generation();
+    }
+    const long long area = window->present(std::move(frame), canvas, [this](const Rect& r, SDL_Surface* dst) {
         composite(r, dst);
     });
     if (area < 0) return;

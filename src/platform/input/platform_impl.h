@@ -45,6 +45,8 @@ struct Platform::Impl {
     Damage layoutDamage;  // screens shown, hidden, closed or raised (canvas coordinates)
     uint64_t presents = 0;
     long long lastFrameArea = 0;
+    // Damage::generation() when the screens were last looked through.
+    uint64_t collectedGeneration = ~uint64_t{0};
     Font captionFont;
     bool captionFontTried = false;
 
