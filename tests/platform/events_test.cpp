@@ -29,8 +29,7 @@ std::string Fmt(const char* what, double x, double y, int index) {
     return buf;
 }
 
-void Wire(Element& e, Log& log) {
-    const std::string n = e.name();
+void Wire(Element& e, const std::string& n, Log& log) {
     e.on.mouseMove = [&log, n](double x, double y, int i) { log.add(Fmt((n + " move").c_str(), x, y, i)); };
     e.on.mouseDown = [&log, n](int, int, double x, double y, int i) { log.add(Fmt((n + " down").c_str(), x, y, i)); };
     e.on.mouseUp = [&log, n](int, int, double x, double y, int i) { log.add(Fmt((n + " up").c_str(), x, y, i)); };
@@ -51,8 +50,8 @@ protected:
         box->setPosition(100, 50);
         box->setSize(101, 71);
         box->setBorder(true);
-        Wire(*back, log);
-        Wire(*box, log);
+        Wire(*back, "Back", log);
+        Wire(*box, "Box", log);
         platform.showScreen(*screen);
     }
     Log log;

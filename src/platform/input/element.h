@@ -38,11 +38,9 @@ public:
         Color textColor{};
     };
 
+    // Name and index are how its screen finds it (Screen::find); the index
+    // also comes with every pointer event of the element.
     Element(ElementKind kind, std::string name, int index);
-
-    ElementKind kind() const { return kind_; }
-    const std::string& name() const { return name_; }
-    int index() const { return index_; }
 
     // Halves are rounded to the nearest pixel, ties to even.
     void setPosition(double left, double top);
@@ -71,7 +69,6 @@ public:
     // What is shown: the picture with everything drawn on it. Draw here. Until
     // something is drawn it is the picture itself, not a copy of it.
     Surface& canvas() { return canvas_; }
-    const Surface& canvas() const { return canvas_; }
     // Wipes what was drawn; the picture stays.
     void clear();
 
@@ -86,15 +83,21 @@ public:
     } on;
 
 private:
+    friend class Platform;
+    friend class Screen;  // finds its elements by name and index
     // The platform's bookkeeping for the frames: how often the element itself
     // changed (place, size, look; what is drawn on it counts in
     // SurfaceAccess::changes(canvas())), and where it changed since the
     // platform last looked, in its screen's coordinates (the place it left and
     // the place it took; what is drawn on it is in SurfaceAccess::damage).
-    friend class Platform;
     uint64_t changes() const { return changes_; }
     const Damage& damage() const { return damage_; }
     void forgetDamage() { damage_.clear(); }
+    // What the frames and the pointer's events need to know of it.
+    ElementKind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    int index() const { return index_; }
+    const Surface& canvas() const { return canvas_; }
 
     // Counts a change of the element; a shown element needs the place it had
     // (before) and the place it has now redrawn.

@@ -39,7 +39,6 @@ public:
     Rect frameBounds() const;
 
     void setBackground(Color c);
-    Color background() const { return background_; }
     void setCaption(const std::string& c);  // drawn as a title bar over a dialog
     const std::string& caption() const { return caption_; }
 
@@ -72,10 +71,12 @@ public:
     } on;
 
 private:
+    friend class Platform;
+    // The colour the frames fill the screen with where no element lies.
+    Color background() const { return background_; }
     // The platform's bookkeeping for the frames: how often the screen itself
     // changed (elements added, order, place, look), and where, in canvas
     // coordinates, since the platform last looked; its elements keep their own.
-    friend class Platform;
     uint64_t changes() const { return changes_; }
     const Damage& damage() const { return damage_; }
     void forgetDamage() { damage_.clear(); }
