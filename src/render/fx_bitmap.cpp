@@ -1,3 +1,4 @@
+#include "platform/draw/bitmap_files.h"
 #include "render/fx_bitmap.h"
 
 #include "data/context.h"
@@ -26,7 +27,7 @@ std::string WrongSizeMessage(const std::string& file, bool cells, int width, int
 platform::Surface LoadFxBitmap(const Context& ctx, const std::string& relative, LoadResult& result,
                                const std::string& consequence, const SizeRule& rule) {
     const std::string file = ctx.path(relative);
-    platform::Surface picture = platform::Surface::loadBmp(file);
+    platform::Surface picture = platform::LoadBmp(file);
     std::string message;
     if (picture.empty()) {
         message = "Die Grafikdatei \"" + PathForMessage(file) + "\" fehlt oder ist besch\xE4" "digt.";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "asset_readers.h"
+#include "platform/draw/bitmap_files.h"
 #include "platform/draw/surface.h"
 
 using namespace asset_test;
@@ -59,7 +60,7 @@ TEST(BitmapFiles, PlatformLoaderReadsEveryBitmapWithTheSamePixels) {
     for (const Expected& e : kBitmaps) {
         SCOPED_TRACE(e.name);
         std::string error;
-        sd::platform::Surface s = sd::platform::Surface::loadBmp(fxPath(e.name), &error);
+        sd::platform::Surface s = sd::platform::LoadBmp(fxPath(e.name), &error);
         ASSERT_FALSE(s.empty()) << error;
         EXPECT_EQ(s.width(), e.w);
         EXPECT_EQ(s.height(), e.h);

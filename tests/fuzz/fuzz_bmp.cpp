@@ -1,5 +1,5 @@
 // libFuzzer target for the bitmaps of fx/: the input goes through the loader
-// every screen uses, Surface::loadBmp (the platform's look at the header,
+// every screen uses, LoadBmp (the platform's look at the header,
 // SDL_LoadBMP, the conversion to the canvas format). A picture that loads must
 // be usable: its size within the platform's limit and its pixels readable.
 #include <cstdint>
@@ -7,6 +7,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "platform/files/file_guard.h"
+#include "platform/draw/bitmap_files.h"
 #include "platform/draw/surface.h"
 
 namespace {
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string error;
-    const sd::platform::Surface picture = sd::platform::Surface::loadBmp(g_file->hold(data, size), &error);
+    const sd::platform::Surface picture = sd::platform::LoadBmp(g_file->hold(data, size), &error);
     if (picture.empty()) {
         fuzz::Require(!error.empty());
         fuzz::Outcomes::text(error);

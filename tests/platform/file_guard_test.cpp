@@ -1,6 +1,7 @@
 // The look at picture and sound files before SDL decodes them: headers that
 // claim far more than the game's files are refused, real ones pass. The
 // loaders themselves are checked on files the tests write.
+#include "platform/draw/bitmap_files.h"
 #include "platform/files/file_guard.h"
 
 #include <gtest/gtest.h>
@@ -126,7 +127,7 @@ TEST_F(LoadersRefuse, BeforeDecodingAndSayWhy) {
     const std::string bmp = ::testing::TempDir() + "sd_guard_huge.bmp";
     std::ofstream(bmp, std::ios::binary) << BmpHead(40, 30000, 30000) << std::string(64, '\0');
     std::string error;
-    EXPECT_TRUE(Surface::loadBmp(bmp, &error).empty());
+    EXPECT_TRUE(LoadBmp(bmp, &error).empty());
     EXPECT_NE(error.find("30000 x 30000"), std::string::npos) << error;
 
     const std::string ico = ::testing::TempDir() + "sd_guard_png.ico";

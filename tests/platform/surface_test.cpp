@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/draw/bitmap_files.h"
 #include "platform/draw/surface.h"
 #include "platform/draw/surface_access.h"
 
@@ -153,19 +154,19 @@ TEST(SurfaceBlit, ClipsAtBothSurfaces) {
 TEST(SurfaceFiles, BmpRoundTripAndErrorsNameTheFile) {
     const Surface src = Patterned(13, 7);  // odd width: rows are padded in the file
     const std::string good = TempPath("good.bmp");
-    ASSERT_TRUE(src.saveBmp(good));
+    ASSERT_TRUE(SaveBmp(src, good));
     std::string error;
-    Surface back = Surface::loadBmp(good, &error);
+    Surface back = LoadBmp(good, &error);
     ASSERT_FALSE(back.empty()) << error;
     EXPECT_TRUE(SameImage(back, src));
 
-    Surface none = Surface::loadBmp(TempPath("missing.bmp"), &error);
+    Surface none = LoadBmp(TempPath("missing.bmp"), &error);
     EXPECT_TRUE(none.empty());
     EXPECT_NE(error.find("missing.bmp"), std::string::npos) << error;
 
     const std::string text = TempPath("text.bmp");
     std::ofstream(text) << "hello, not a picture";
-    EXPECT_TRUE(Surface::loadBmp(text, &error).empty());
+    EXPECT_TRUE(LoadBmp(text, &error).empty());
     EXPECT_NE(error.find("text.bmp"), std::string::npos);
     EXPECT_NE(error.find("not a BMP"), std::string::npos) << error;
 
@@ -174,11 +175,11 @@ TEST(SurfaceFiles, BmpRoundTripAndErrorsNameTheFile) {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string cut = TempPath("cut.bmp");
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    EXPECT_TRUE(Surface::loadBmp(cut, &error).empty());
+    EXPECT_TRUE(LoadBmp(cut, &error).empty());
     EXPECT_NE(error.find("cut.bmp"), std::string::npos) << error;
 
-    EXPECT_TRUE(src.savePng(TempPath("shot.png")));
-    EXPECT_FALSE(Surface().saveBmp(TempPath("empty.bmp")));
+    EXPECT_TRUE(SavePng(src, TempPath("shot.png")));
+    EXPECT_FALSE(SaveBmp(Surface(), TempPath("empty.bmp")));
 }
 
 // Our own writer (the game does not link SDL2_image), read back by a real
@@ -188,7 +189,7 @@ TEST(SurfaceFiles, PngIsReadBackPixelForPixel) {
     src.line(0, 0, 299, 119, Color{255, 128, 1}, 3);
     src.fillRect(40, 50, 90, 100, Color{200, 0, 250});
     const std::string path = TempPath("round.png");
-    ASSERT_TRUE(src.savePng(path));
+    ASSERT_TRUE(SavePng(src, path));
     SDL_Surface* read = IMG_Load(path.c_str());
     ASSERT_NE(read, nullptr) << IMG_GetError();
     const Surface back = SurfaceAccess::adopt(read);

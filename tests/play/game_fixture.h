@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/draw/bitmap_files.h"
 #include "data/context.h"
 #include "platform/audio/audio.h"
 #include "platform/process/clock.h"
@@ -109,7 +110,7 @@ inline void WriteCodedFont(const fs::path& file, uint8_t tag) {
         s.fillRect((i % 16) * 8, (i / 16) * 12, (i % 16) * 8 + 7, (i / 16) * 12 + 11,
                    Color{static_cast<uint8_t>(i), tag, kFontMark});
     }
-    ASSERT_TRUE(s.saveBmp(file.string()));
+    ASSERT_TRUE(platform::SaveBmp(s, file.string()));
 }
 
 // Reads n characters of coded-font text starting at (x, y); '?' for a glyph of

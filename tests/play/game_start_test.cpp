@@ -1,4 +1,5 @@
 // Game start, file errors at the start, and the turn cycle.
+#include "platform/draw/bitmap_files.h"
 #include "play/game_fixture.h"
 
 #include "platform/input/screen.h"
@@ -68,7 +69,7 @@ TEST_F(GameTest, StripThatDoesNotDivideIsReported) {
     GameOptions o;
     o.missingFx = {"weapon.bmp"};
     Prepare(o);
-    ASSERT_TRUE(platform::Surface(229, 41, Color{1, 1, 1}).saveBmp((dir / "fx" / "weapon.bmp").string()));
+    ASSERT_TRUE(platform::SaveBmp(platform::Surface(229, 41, Color{1, 1, 1}), (dir / "fx" / "weapon.bmp").string()));
     Start();
     EXPECT_TRUE(game->IsClosed());
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -97,7 +98,7 @@ TEST_F(GameTest, PicturesOfTheWrongSizeAreRefusedWithTheSizes) {
         o.missingFx = {c.file};
         o.codedFonts = std::string(c.file) != "font_r.bmp";
         Prepare(o);
-        ASSERT_TRUE(platform::Surface(c.width, c.height, Color{9, 9, 9}).saveBmp((dir / "fx" / c.file).string()));
+        ASSERT_TRUE(platform::SaveBmp(platform::Surface(c.width, c.height, Color{9, 9, 9}), (dir / "fx" / c.file).string()));
         Start();
         EXPECT_TRUE(game->IsClosed()) << c.file;
         ASSERT_EQ(messages.shown.size(), 1u) << c.file;
@@ -199,7 +200,7 @@ TEST_F(GameTest, TheVictoryPanelIsCentredWithHalvesRoundedToEven) {
     GameOptions o;
     o.missingFx = {"screen4.bmp"};
     Prepare(o);
-    ASSERT_TRUE(platform::Surface(301, 200, Color{0, 0, 90}).saveBmp((dir / "fx" / "screen4.bmp").string()));
+    ASSERT_TRUE(platform::SaveBmp(platform::Surface(301, 200, Color{0, 0, 90}), (dir / "fx" / "screen4.bmp").string()));
     Start();
     ASSERT_FALSE(game->IsClosed());
     EXPECT_EQ(gfx().PicWin->bounds().w, 301);

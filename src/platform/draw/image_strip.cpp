@@ -1,10 +1,11 @@
 // Image strips: a bitmap cut into rows x columns of equal cells.
+#include "platform/draw/bitmap_files.h"
 #include "platform/draw/image_strip.h"
 
 namespace sd::platform {
 
 bool ImageStrip::load(const std::string& path, std::string* error) {
-    bitmap_ = Surface::loadBmp(path, error);
+    bitmap_ = LoadBmp(path, error);
     cells_.clear();
     return !bitmap_.empty();
 }

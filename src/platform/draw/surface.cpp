@@ -1,14 +1,9 @@
-// Surface basics: creation, files, pixels and opaque blits.
+// Surface basics: creation, pixels and opaque blits.
 #include "platform/draw/surface.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <vector>
 
-#include "platform/files/file_guard.h"
-#include "platform/files/png_writer.h"
 #include "platform/draw/sdl_draw.h"
 
 namespace sd::platform {
@@ -94,46 +89,6 @@ SDL_Surface* Surface::edit(const Rect& area) {
     damage_.add(Intersect(area, bounds()));
     ++changes_;
     return s_.get();
-}
-
-Surface Surface::loadBmp(const std::string& path, std::string* error) {
-    // Look at the file first so that the message says what is wrong with it.
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        if (error) *error = "Cannot open " + path + ": " + std::strerror(errno);
-        return Surface();
-    }
-    char head[34] = {};
-    const size_t got = std::fread(head, 1, sizeof head, f);
-    const long end = std::fseek(f, 0, SEEK_END) == 0 ? std::ftell(f) : -1;
-    const uintmax_t size = end < 0 ? 0 : static_cast<uintmax_t>(end);
-    std::fclose(f);
-    if (got < 2 || head[0] != 'B' || head[1] != 'M') {
-        if (error) *error = "Cannot load " + path + ": not a BMP file";
-        return Surface();
-    }
-    if (const std::string wrong = detail::BmpHeaderProblem(std::string_view(head, got), size); !wrong.empty()) {
-        if (error) *error = "Cannot load " + path + ": " + wrong;
-        return Surface();
-    }
-    SDL_Surface* raw = SDL_LoadBMP(path.c_str());
-    if (!raw) {
-        if (error) *error = "Cannot load " + path + ": " + SDL_GetError() + " (damaged or truncated file?)";
-        return Surface();
-    }
-    Surface result(raw);
-    if (result.empty() && error) *error = "Cannot load " + path + ": " + SDL_GetError();
-    return result;
-}
-
-bool Surface::saveBmp(const std::string& path) const { return s_ && SDL_SaveBMP(s_.get(), path.c_str()) == 0; }
-
-bool Surface::savePng(const std::string& path) const {
-    if (!s_) return false;
-    std::vector<uint32_t> rgb(static_cast<size_t>(s_->w) * s_->h);
-    for (int y = 0; y < s_->h; ++y)
-        for (int x = 0; x < s_->w; ++x) rgb[static_cast<size_t>(y) * s_->w + x] = pixel(x, y);
-    return detail::WritePng(path, s_->w, s_->h, rgb);
 }
 
 bool Surface::empty() const { return s_ == nullptr; }

@@ -34,11 +34,7 @@ public:
     // A copy of its own; the pixels are shared until either side is drawn on.
     Surface clone() const;
 
-    // Loads a .bmp file. On failure returns an empty surface and, if error is
-    // given, a message that names the file and what is wrong with it.
-    static Surface loadBmp(const std::string& path, std::string* error = nullptr);
-    bool saveBmp(const std::string& path) const;
-    bool savePng(const std::string& path) const;
+    // Files: LoadBmp, SaveBmp and SavePng (platform/draw/bitmap_files.h).
 
     bool empty() const;
     int width() const;
