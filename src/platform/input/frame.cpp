@@ -37,15 +37,16 @@ Damage Platform::Impl::collectDamage() {
         const bool shown = s.visible() && !s.closed();
         if (shown) frame.addFrom(s.damage(), 0, 0, kCanvasRect);
         s.forgetDamage();
-        const Rect screenRect = Intersect(s.bounds(), kCanvasRect);
+        const Rect screen = s.bounds();
+        const Rect screenRect = Intersect(screen, kCanvasRect);
         for (const auto& e : s.elements()) {
             if (shown) {
-                frame.addFrom(e->damage(), s.bounds().x, s.bounds().y, screenRect);
+                frame.addFrom(e->damage(), screen.x, screen.y, screenRect);
                 if (e->look().visible && e->kind() == ElementKind::Panel) {
                     const int inset = e->look().border ? 1 : 0;
-                    const int x = s.bounds().x + e->bounds().x + inset, y = s.bounds().y + e->bounds().y + inset;
-                    const Rect client = Intersect({x, y, e->clientSize().width, e->clientSize().height}, screenRect);
-                    frame.addFrom(SurfaceAccess::damage(e->canvas()), x, y, client);
+                    const Rect at = e->bounds().moved(screen.x + inset, screen.y + inset);
+                    const Rect client = Intersect({at.x, at.y, e->clientSize().width, e->clientSize().height}, screenRect);
+                    frame.addFrom(SurfaceAccess::damage(e->canvas()), at.x, at.y, client);
                 }
             }
             e->forgetDamage();

@@ -32,8 +32,9 @@ namespace {
 // Position of canvas point (x, y) in the element's own drawing area.
 void ToElement(const Screen& s, const Element& e, double x, double y, double& ex, double& ey) {
     const int inset = e.look().border ? 1 : 0;
-    ex = x - s.bounds().x - e.bounds().x - inset;
-    ey = y - s.bounds().y - e.bounds().y - inset;
+    const Rect at = e.bounds().moved(s.bounds().x + inset, s.bounds().y + inset);
+    ex = x - at.x;
+    ey = y - at.y;
 }
 
 }  // namespace
