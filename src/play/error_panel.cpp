@@ -159,7 +159,7 @@ bool ShowErrorPanel(platform::Platform& platform, const std::string& caption, co
     using platform::kCanvasWidth;
     // The player has closed the window: nobody is left to read it (standard
     // error has it).
-    if (platform.quitRequested() || !platform.window().canFullscreen()) return false;
+    if (platform.quitRequested() || !platform.window().displayMode().canFullscreen()) return false;
     const Font textFont = Font::open("Arial", 10);
     const Font buttonFont = Font::open("Arial", 10, true);
     if (!textFont.valid() || !buttonFont.valid()) return false;

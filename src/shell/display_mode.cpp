@@ -16,18 +16,18 @@ namespace sd {
 bool SetDisplayMode(Context& ctx, int16_t width, int16_t height, bool apply) {
     if (!ctx.platform) return false;
     platform::Platform& p = *ctx.platform;
-    p.window().takeDisplayMode();
+    p.window().displayMode().take();
 
     // "Can be set": the display offers the mode, or at least the scaled canvas
     // can fill the desktop. Either way the game gets its 800 x 600 screen.
-    if (!p.window().displayOffers(width, height) && !p.window().canFullscreen()) return false;
+    if (!p.window().displayMode().offers(width, height) && !p.window().displayMode().canFullscreen()) return false;
     if (!apply) return true;
-    return p.window().enterFullscreen(width, height);
+    return p.window().displayMode().enterFullscreen(width, height);
 }
 
 bool RestoreDisplayMode(Context& ctx) {
-    if (!ctx.platform || !ctx.platform->window().displayModeTaken()) return false;
-    return ctx.platform->window().leaveFullscreen();
+    if (!ctx.platform || !ctx.platform->window().displayMode().taken()) return false;
+    return ctx.platform->window().displayMode().leaveFullscreen();
 }
 
 }  // namespace sd

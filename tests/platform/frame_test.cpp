@@ -162,7 +162,7 @@ TEST_F(Frames, SmallChangesMakeSmallFramesAndNoChangeNoFrame) {
 }
 
 TEST_F(Frames, ScaledWindowTakesEachPixelFromUnderItsCentre) {
-    ASSERT_TRUE(platform.window().enterFullscreen(800, 600));
+    ASSERT_TRUE(platform.window().displayMode().enterFullscreen(800, 600));
     platform.processPendingEvents();
     for (int step = 0; step < 3; ++step) {
         board->canvas().line(10 + 200 * step, 5, 300, 400, Color{255, 0, 255}, 3);
@@ -184,7 +184,7 @@ TEST_F(Frames, ScaledWindowTakesEachPixelFromUnderItsCentre) {
                 ASSERT_EQ(window.pixel(x, y), want) << x << "," << y << " step " << step;
             }
     }
-    EXPECT_TRUE(platform.window().leaveFullscreen());
+    EXPECT_TRUE(platform.window().displayMode().leaveFullscreen());
     platform.processPendingEvents();
     EXPECT_EQ(FirstDifference(platform), "");
 }
@@ -214,6 +214,6 @@ TEST_F(Frames, PanelsShareTheirPictureUntilTheyDrawOnIt) {
 }
 
 TEST_F(Frames, EndProcessLeavesWithTheCodeAtOnce) {
-    ASSERT_TRUE(platform.window().enterFullscreen(800, 600));
+    ASSERT_TRUE(platform.window().displayMode().enterFullscreen(800, 600));
     EXPECT_EXIT(platform.window().endProcess(3), ::testing::ExitedWithCode(3), "");
 }

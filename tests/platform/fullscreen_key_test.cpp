@@ -56,13 +56,13 @@ protected:
 TEST_F(FullscreenKey, AltEnterSwitchesToFullScreenAndBack) {
     const uint64_t before = Driver(platform).presentCount();
     press(Driver::Key::Return, true);
-    ASSERT_TRUE(platform.window().isFullscreen());
+    ASSERT_TRUE(platform.window().displayMode().isFullscreen());
     EXPECT_GT(Driver(platform).windowPixels().width(), kCanvasWidth);
     EXPECT_GT(Driver(platform).presentCount(), before) << "the new size gets a frame at once";
     EXPECT_EQ(FirstWrongPixel(platform), "");
 
     press(Driver::Key::KeypadEnter, true);
-    ASSERT_FALSE(platform.window().isFullscreen());
+    ASSERT_FALSE(platform.window().displayMode().isFullscreen());
     EXPECT_EQ(Driver(platform).windowPixels().width(), kCanvasWidth);
     EXPECT_EQ(FirstWrongPixel(platform), "");
 }
@@ -73,12 +73,12 @@ TEST_F(FullscreenKey, OtherKeysAndHeldKeysChangeNothing) {
     press(Driver::Key::KeypadEnter, false);
     press(Driver::Key::LetterA, true);
     press(Driver::Key::Return, true, /*repeat=*/true);
-    EXPECT_FALSE(platform.window().isFullscreen());
+    EXPECT_FALSE(platform.window().displayMode().isFullscreen());
     EXPECT_EQ(Driver(platform).presentCount(), before) << "nothing to show anew";
 
     // A held Alt+Enter switches once, however long the keyboard repeats it.
     press(Driver::Key::Return, true);
     press(Driver::Key::Return, true, true);
     press(Driver::Key::Return, true, true);
-    EXPECT_TRUE(platform.window().isFullscreen());
+    EXPECT_TRUE(platform.window().displayMode().isFullscreen());
 }

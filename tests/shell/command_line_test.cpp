@@ -32,7 +32,7 @@ TEST_F(CommandLineTest, SwitchesAreFoundAnywhereInAnyCase) {
         ParseCommandLine(fresh);
         EXPECT_EQ(fresh.SoundOn, c.soundOn) << c.line;
         // The display is only touched (and given back at the end) without -NOSCREEN.
-        EXPECT_EQ(platform->window().isFullscreen(), c.modeSwitched) << c.line;
+        EXPECT_EQ(platform->window().displayMode().isFullscreen(), c.modeSwitched) << c.line;
         RestoreDisplayMode(fresh);
     }
 }

@@ -87,12 +87,12 @@ TEST_F(TitleMenuTest, BeendenEndsTheProgram) {
 TEST_F(TitleMenuTest, ProgramEndRestoresTheDisplayModeUnlessNoscreen) {
     ctx.commandLine = "-nosound";
     FrmStartup& t = Start();
-    EXPECT_TRUE(platform->window().displayModeTaken());
+    EXPECT_TRUE(platform->window().displayMode().taken());
     EXPECT_FALSE(ctx.SoundOn);
-    const bool switched = platform->window().isFullscreen();
+    const bool switched = platform->window().displayMode().isFullscreen();
     Click(LabelX(2), LabelY());
     EXPECT_TRUE(t.Ended());
-    EXPECT_FALSE(platform->window().isFullscreen()) << "fullscreen during the run: " << switched;
+    EXPECT_FALSE(platform->window().displayMode().isFullscreen()) << "fullscreen during the run: " << switched;
 }
 
 TEST_F(TitleMenuTest, WindowCloseEndsTheProgramLikeBeenden) {

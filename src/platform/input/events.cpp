@@ -76,7 +76,7 @@ void Platform::Impl::freeClosedScreens() {
 void Platform::Impl::dispatch(const SDL_Event& ev) {
     double x = 0, y = 0;
     if (ev.type == SDL_KEYDOWN) {
-        if (IsFullscreenToggle(ev.key)) window->toggleFullscreen();
+        if (IsFullscreenToggle(ev.key)) window->displayMode().toggleFullscreen();
         else handleKey(ev.key);
         return;
     }

@@ -8,6 +8,8 @@
 #include <SDL.h>
 
 #include "base/layout.h"
+#include "platform/window/display_mode.h"
+
 #include "platform/window/window.h"
 // Last: the X headers define names like None and Status.
 #include <SDL_syswm.h>
@@ -84,10 +86,10 @@ void RescueDisplayNow() {
     }
 }
 
-DisplayModeInfo Window::currentDisplayMode() {
+DisplayModeInfo DisplayMode::current() const {
     DisplayModeInfo info;
     SDL_DisplayMode mode{};
-    const int display = DisplayOf(window_);
+    const int display = DisplayOf(owner_.window_);
     // While we are fullscreen in a mode of our own, the desktop mode is the one found.
     if (SDL_GetDesktopDisplayMode(display, &mode) != 0 && SDL_GetCurrentDisplayMode(display, &mode) != 0) return info;
     info.width = mode.w;
@@ -97,8 +99,8 @@ DisplayModeInfo Window::currentDisplayMode() {
     return info;
 }
 
-bool Window::displayOffers(int width, int height) {
-    const int display = DisplayOf(window_);
+bool DisplayMode::offers(int width, int height) const {
+    const int display = DisplayOf(owner_.window_);
     const int count = SDL_GetNumDisplayModes(display);
     for (int i = 0; i < count; ++i) {
         SDL_DisplayMode mode{};
@@ -107,20 +109,21 @@ bool Window::displayOffers(int width, int height) {
     return false;
 }
 
-bool Window::enterFullscreen(int width, int height) {
-    if (!window_) return false;
+bool DisplayMode::enterFullscreen(int width, int height) {
+    SDL_Window* const sdl = owner_.window_;
+    if (!sdl) return false;
     bool ok = false;
-    if (displayOffers(width, height)) {
+    if (offers(width, height)) {
         // Keep the desktop's depth and refresh rate where the display allows.
         SDL_DisplayMode desktop{}, wanted{}, closest{};
-        SDL_GetDesktopDisplayMode(DisplayOf(window_), &desktop);
+        SDL_GetDesktopDisplayMode(DisplayOf(owner_.window_), &desktop);
         wanted.w = width;
         wanted.h = height;
         wanted.format = desktop.format;
         wanted.refresh_rate = desktop.refresh_rate;
-        if (SDL_GetClosestDisplayMode(DisplayOf(window_), &wanted, &closest) && closest.w == width &&
-            closest.h == height && SDL_SetWindowDisplayMode(window_, &closest) == 0 &&
-            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
+        if (SDL_GetClosestDisplayMode(DisplayOf(owner_.window_), &wanted, &closest) && closest.w == width &&
+            closest.h == height && SDL_SetWindowDisplayMode(sdl, &closest) == 0 &&
+            SDL_SetWindowFullscreen(sdl, SDL_WINDOW_FULLSCREEN) == 0) {
             ok = true;
         }
     }
@@ -130,39 +133,42 @@ bool Window::enterFullscreen(int width, int height) {
         // where it was while the picture is laid out for the whole display; placing
         // the window over the display first makes both cases look the same.
         SDL_Rect bounds{};
-        if (SDL_GetDisplayBounds(DisplayOf(window_), &bounds) == 0) {
-            SDL_SetWindowPosition(window_, bounds.x, bounds.y);
-            SDL_SetWindowSize(window_, bounds.w, bounds.h);
+        if (SDL_GetDisplayBounds(DisplayOf(owner_.window_), &bounds) == 0) {
+            SDL_SetWindowPosition(sdl, bounds.x, bounds.y);
+            SDL_SetWindowSize(sdl, bounds.w, bounds.h);
         }
-        ok = SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+        ok = SDL_SetWindowFullscreen(sdl, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
     }
     fullscreen_ = ok;
-    fullFrame_ = true;
-    if (ok && !headless_) InstallDisplayRescue(window_);
+    owner_.fullFrame_ = true;
+    if (ok && !owner_.headless_) InstallDisplayRescue(sdl);
     return ok;
 }
 
-bool Window::leaveFullscreen() {
-    if (!window_) return false;
-    const bool ok = SDL_SetWindowFullscreen(window_, 0) == 0;
+bool DisplayMode::leaveFullscreen() {
+    SDL_Window* const sdl = owner_.window_;
+    if (!sdl) return false;
+    const bool ok = SDL_SetWindowFullscreen(sdl, 0) == 0;
     if (ok) {
         // A hidden window (the program is ending) gets its size and place back
         // only if it is shown again: on X each of them waits for the window
         // manager's answer.
-        if (shown_ || headless_) {
-            SDL_SetWindowSize(window_, kCanvasWidth, kCanvasHeight);
-            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        if (owner_.shown_ || owner_.headless_) {
+            SDL_SetWindowSize(sdl, kCanvasWidth, kCanvasHeight);
+            SDL_SetWindowPosition(sdl, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         } else {
-            needsPlacing_ = true;
+            owner_.needsPlacing_ = true;
         }
         fullscreen_ = false;
         ClearDisplayRescue();
     }
-    fullFrame_ = true;
+    owner_.fullFrame_ = true;
     return ok;
 }
 
-bool Window::toggleFullscreen() {
+bool DisplayMode::canFullscreen() const { return owner_.window_ != nullptr; }
+
+bool DisplayMode::toggleFullscreen() {
     return isFullscreen() ? leaveFullscreen() : enterFullscreen(kCanvasWidth, kCanvasHeight);
 }
 

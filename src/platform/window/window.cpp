@@ -36,7 +36,7 @@ Window::Window(const std::string& title, bool headless) : headless_(headless) {
 }
 
 Window::~Window() {
-    if (fullscreen_ && window_) SDL_SetWindowFullscreen(window_, 0);
+    if (displayMode_.isFullscreen() && window_) SDL_SetWindowFullscreen(window_, 0);
     ClearDisplayRescue();
     if (window_) SDL_DestroyWindow(window_);
 }
@@ -62,15 +62,15 @@ void Window::show() {
 
 void Window::hide() {
     if (!shown_ || !window_) return;
-    if (fullscreen_) UnmapAtOnce(window_);
+    if (displayMode_.isFullscreen()) UnmapAtOnce(window_);
     SDL_HideWindow(window_);
     shown_ = false;
 }
 
 void Window::endProcess(int code) {
-    if (fullscreen_ && window_) {
+    if (displayMode_.isFullscreen() && window_) {
         hide();
-        leaveFullscreen();
+        displayMode_.leaveFullscreen();
     }
     std::fflush(nullptr);
     std::_Exit(code);

@@ -9,6 +9,7 @@
 
 #include "platform/draw/damage.h"
 #include "platform/draw/surface.h"
+#include "platform/window/display_mode.h"
 
 struct SDL_Window;
 struct SDL_Surface;
@@ -18,13 +19,6 @@ namespace sd::platform {
 namespace testing {
 class Driver;
 }
-
-struct DisplayModeInfo {
-    int width = 0;
-    int height = 0;
-    int bitsPerPixel = 0;
-    int refreshRate = 0;
-};
 
 class Window {
 public:
@@ -50,24 +44,9 @@ public:
     // The window's title (UTF-8), e.g. while a replay runs.
     void setTitle(const std::string& title);
 
-    // --- display mode ---
-    DisplayModeInfo currentDisplayMode();
-    bool displayOffers(int width, int height);
-    // Fullscreen in width x height where the display offers it, else fullscreen
-    // on the desktop with the scaled canvas. False when neither worked.
-    bool enterFullscreen(int width, int height);
-    // Back to the desktop mode and a window.
-    bool leaveFullscreen();
-    // Alt+Enter: fullscreen as enterFullscreen(800, 600) when in a window, back
-    // to the window when fullscreen. For this run only; nothing is stored.
-    bool toggleFullscreen();
-    // True when the canvas can be shown fullscreen at all (there is a window).
-    bool canFullscreen() const { return window_ != nullptr; }
-    bool isFullscreen() const { return fullscreen_; }
-    // The game has taken the display over for this run (whether or not
-    // fullscreen followed); until then there is nothing to give back.
-    void takeDisplayMode() { displayModeTaken_ = true; }
-    bool displayModeTaken() const { return displayModeTaken_; }
+    // The display mode and full screen of this window.
+    DisplayMode& displayMode() { return displayMode_; }
+    const DisplayMode& displayMode() const { return displayMode_; }
     // Ends the process now with exit code. The display mode is given back
     // first if that has not happened yet; all else (memory, the audio device
     // with what it still plays, the connection to the window system) the
@@ -85,6 +64,7 @@ public:
 
 private:
     friend class testing::Driver;
+    friend class DisplayMode;
     bool updateWindowSurface();
     Rect copyToWindow(const Surface& canvas, const Rect& r);
     Rect canvasRectInOutput() const;
@@ -98,8 +78,6 @@ private:
     // Left fullscreen while hidden: size and place are given back when it is
     // shown again (a window that never shows again need not wait for them).
     bool needsPlacing_ = false;
-    bool fullscreen_ = false;
-    bool displayModeTaken_ = false;
     bool fullFrame_ = true;      // a new frame of everything (shown, new size)
     bool resendWindow_ = false;  // the window's pixels are right but must be sent again (uncovered)
     bool canvasBehind_ = false;  // frames went straight into the window's pixels, not the canvas
@@ -109,17 +87,7 @@ private:
     int outW_ = 0, outH_ = 0;
     Rect placed_;
     std::vector<int> sourceColumn_, sourceRow_;
+    DisplayMode displayMode_{*this};
 };
-
-// Takes the window off the screen without waiting for anyone (where the
-// window system allows; false otherwise). display_mode.cpp.
-bool UnmapAtOnce(SDL_Window* window);
-
-// Leaves fullscreen when the program dies (display_mode.cpp): the window set
-// here while the game is fullscreen is taken out of it at exit() and by
-// RescueDisplayNow, which the signal handlers (process/exit_signals.h) call.
-void InstallDisplayRescue(SDL_Window* window);
-void ClearDisplayRescue();
-void RescueDisplayNow();
 
 }  // namespace sd::platform
