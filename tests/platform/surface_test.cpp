@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 
 #include "platform/draw/bitmap_files.h"
 #include "platform/draw/surface.h"
 #include "platform/draw/surface_access.h"
+#include "byte_writer.h"
 
 using namespace sd::platform;
 
@@ -180,6 +182,54 @@ TEST(SurfaceFiles, BmpRoundTripAndErrorsNameTheFile) {
 
     EXPECT_TRUE(SavePng(src, TempPath("shot.png")));
     EXPECT_FALSE(SaveBmp(Surface(), TempPath("empty.bmp")));
+}
+
+// The game's own pictures are read row by row instead of by SDL's loader:
+// every bit of every pixel must come out as SDL's loader and conversion make
+// it, for each layout such a file can have and for every picture shipped.
+TEST(SurfaceFiles, PlainBmpsLoadAsSdlWouldLoadThem) {
+    const auto expectSameAsSdl = [](const std::string& path) {
+        std::string error;
+        const Surface ours = LoadBmp(path, &error);
+        ASSERT_FALSE(ours.empty()) << path << ": " << error;
+        SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
+        ASSERT_NE(loaded, nullptr) << path;
+        SDL_Surface* sdl = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
+        SDL_FreeSurface(loaded);
+        const SDL_Surface* mine = SurfaceAccess::native(ours);
+        ASSERT_EQ(mine->w, sdl->w);
+        ASSERT_EQ(mine->h, sdl->h);
+        ASSERT_EQ(mine->format->format, sdl->format->format);
+        for (int y = 0; y < sdl->h; ++y) {
+            ASSERT_EQ(std::memcmp(static_cast<const char*>(mine->pixels) + y * mine->pitch,
+                                  static_cast<const char*>(sdl->pixels) + y * sdl->pitch, size_t(sdl->w) * 4), 0)
+                << path << ", row " << y;
+        }
+        SDL_FreeSurface(sdl);
+    };
+    for (const int width : {1, 13, 16}) {
+        for (const bool topDown : {false, true}) {
+            const int height = 5, rowBytes = (width * 3 + 3) / 4 * 4, rowsAt = 54 + 6;  // a gap before the rows
+            std::string bmp = "BM";
+            sd::platform::testing::Put32(bmp, rowsAt + rowBytes * height);
+            sd::platform::testing::Put32(bmp, 0);
+            sd::platform::testing::Put32(bmp, rowsAt);
+            sd::platform::testing::Put32(bmp, 40);
+            sd::platform::testing::Put32(bmp, width);
+            sd::platform::testing::Put32(bmp, static_cast<uint32_t>(topDown ? -height : height));
+            sd::platform::testing::Put16(bmp, 1);
+            sd::platform::testing::Put16(bmp, 24);
+            for (int i = 0; i < 6; ++i) sd::platform::testing::Put32(bmp, 0);
+            bmp.append(6, '\x7F');
+            for (int i = 0; i < rowBytes * height; ++i) bmp += static_cast<char>(i * 37 + 11);
+            const std::string path = TempPath("plain" + std::to_string(width) + (topDown ? "t" : "b") + ".bmp");
+            std::ofstream(path, std::ios::binary) << bmp;
+            expectSameAsSdl(path);
+        }
+    }
+    for (const char* name : {"back", "main", "screen1", "t0", "expl", "font_r", "butt4_a", "plasma", "weapon"}) {
+        expectSameAsSdl(std::string(SD_OUT_DIR) + "/fx/" + name + ".bmp");
+    }
 }
 
 // Our own writer (the game does not link SDL2_image), read back by a real

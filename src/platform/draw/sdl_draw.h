@@ -13,6 +13,11 @@ namespace sd::platform::detail {
 // The pixel format of every surface: 32-bit, 0x00RRGGBB.
 constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_RGB888;
 
+// Row y of s's pixels (a surface of kPixelFormat).
+inline uint32_t* Row(SDL_Surface* s, int y) {
+    return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);
+}
+
 // The data files are Windows-1252; SDL_ttf wants UTF-8.
 std::string Win1252ToUtf8(std::string_view text);
 

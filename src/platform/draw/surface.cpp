@@ -9,16 +9,13 @@
 namespace sd::platform {
 
 using detail::kPixelFormat;
+using detail::Row;
 
 namespace {
 
 SDL_Surface* CreateRaw(int width, int height) {
     if (width < 1 || height < 1) return nullptr;
     return SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kPixelFormat);
-}
-
-uint32_t* Row(SDL_Surface* s, int y) {
-    return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);
 }
 
 uint32_t Pack(Color c) { return 0xFF000000u | c.rgb(); }

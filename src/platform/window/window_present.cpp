@@ -8,9 +8,12 @@
 
 #include "base/layout.h"
 #include "platform/window/window.h"
+#include "platform/draw/sdl_draw.h"
 #include "platform/draw/surface_access.h"
 
 namespace sd::platform {
+
+using detail::Row;
 
 namespace {
 
@@ -21,10 +24,6 @@ constexpr Rect kCanvasRect{0, 0, kCanvasWidth, kCanvasHeight};
 constexpr long long kSplitFrameArea = 128 * 1024;
 
 SDL_Rect ToSdl(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
-
-uint32_t* Row(SDL_Surface* s, int y) {
-    return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);
-}
 
 // The window's pixels take the canvas's 0x00RRGGBB words as they are.
 bool SameLayout(const SDL_Surface* s) {
