@@ -3,6 +3,7 @@
 #include "base/layout.h"
 #include "data/context.h"
 #include "platform/input/element.h"
+#include "platform/input/platform.h"
 #include "play/computer_turn.h"
 #include "play/cursor.h"
 #include "play/turn_cycle.h"
@@ -58,6 +59,9 @@ void ButtonPress(GameScreen& g, int i) {
     gfx.PicButtonOver[i]->setVisible(false);
     gfx.PicButtonClick[i]->setVisible(true);
     PlaySoundEffect(g.ctx, Sfx::ButtonClick);
+    // The pressed look is on the screen before the work it starts (a whole
+    // turn ending), not after it.
+    g.platform.refresh();
     if (i == 0) ToggleGrid(g);
     if (i == 1) Perform(g, Action::EndOfTurn());
     // The pressed look stays for the pause; other handlers may run meanwhile.
