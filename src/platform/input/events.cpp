@@ -82,7 +82,7 @@ void Platform::Impl::dispatch(const SDL_Event& ev) {
     }
     switch (ev.type) {
         case SDL_QUIT:
-            idleVirtualMs = 0;
+            idle.virtualMs = 0;
             self.requestQuit();
             return;
         case SDL_TEXTINPUT:
@@ -108,11 +108,11 @@ void Platform::Impl::dispatch(const SDL_Event& ev) {
         default:
             break;
     }
-    if (ev.type == injectEventType && injectEventType != 0) {
-        if (injected.empty()) return;
-        const Injected in = injected.front();
-        injected.pop_front();
-        idleVirtualMs = 0;
+    if (ev.type == injection.eventType && injection.eventType != 0) {
+        if (injection.queue.empty()) return;
+        const Injected in = injection.queue.front();
+        injection.queue.pop_front();
+        idle.virtualMs = 0;
         switch (in.kind) {
             case InjectKind::Move: handleMove(in.x, in.y); break;
             case InjectKind::Down: handleDown(in.button, 0, in.x, in.y); break;
@@ -173,10 +173,10 @@ void Platform::Impl::handleKey(const SDL_KeyboardEvent& key) {
 }
 
 void Platform::Impl::pushInjected(const Injected& in) {
-    injected.push_back(in);
+    injection.queue.push_back(in);
     SDL_Event ev{};
-    ev.type = injectEventType;
-    if (SDL_PushEvent(&ev) != 1) injected.pop_back();
+    ev.type = injection.eventType;
+    if (SDL_PushEvent(&ev) != 1) injection.queue.pop_back();
 }
 
 void Platform::processPendingEvents() {
@@ -195,7 +195,7 @@ void Platform::waitEvents(int timeoutMs) {
     m.runDueDeadlines();
     m.present();
     timeoutMs = m.timeoutUntilDeadline(timeoutMs);
-    if (!m.clock->isVirtual() && !m.idleHook) {
+    if (!m.services.clock->isVirtual() && !m.idle.hook) {
         // SDL's wait asks the window system once it has nothing queued and
         // then sleeps in the kernel until an event or the timeout; what came
         // in with the event is handled straight from the queue.
@@ -212,20 +212,20 @@ void Platform::waitEvents(int timeoutMs) {
         return;
     }
     bool empty = QueueEmpty();
-    if (empty && m.idleHook && !m.inIdleHook) {
-        m.inIdleHook = true;
-        const ScopeExit reset([&m] { m.inIdleHook = false; });
-        auto hook = m.idleHook;
+    if (empty && m.idle.hook && !m.idle.inHook) {
+        m.idle.inHook = true;
+        const ScopeExit reset([&m] { m.idle.inHook = false; });
+        auto hook = m.idle.hook;
         hook();
         empty = QueueEmpty();
     }
     if (empty) {
-        if (m.clock->isVirtual()) {
+        if (m.services.clock->isVirtual()) {
             const uint32_t step = timeoutMs < 0 ? kUnlimitedWaitStepMs : static_cast<uint32_t>(timeoutMs);
-            m.clock->advanceMs(step);
-            m.idleVirtualMs += std::max<uint32_t>(step, 1);
-            if (m.idleVirtualMs >= kIdleLimitMs) {
-                m.idleVirtualMs = 0;
+            m.services.clock->advanceMs(step);
+            m.idle.virtualMs += std::max<uint32_t>(step, 1);
+            if (m.idle.virtualMs >= kIdleLimitMs) {
+                m.idle.virtualMs = 0;
                 throw std::runtime_error("event loop idle for an hour of virtual time: nothing will answer it");
             }
         } else {
@@ -244,7 +244,7 @@ void Platform::discardPendingClicks() {
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP);
     // Synthetic ones too; their wake-up events then find nothing left to do.
-    std::erase_if(m.injected, [](const Impl::Injected& in) {
+    std::erase_if(m.injection.queue, [](const Impl::Injected& in) {
         return in.kind == Impl::InjectKind::Down || in.kind == Impl::InjectKind::Up;
     });
 }

@@ -28,8 +28,8 @@ bool ClipTo(SDL_Surface* dst, const Rect& r) {
 
 Damage Platform::Impl::collectDamage() {
     Damage frame;
-    frame.addFrom(layoutDamage, 0, 0, kCanvasRect);
-    layoutDamage.clear();
+    frame.addFrom(frames.layoutDamage, 0, 0, kCanvasRect);
+    frames.layoutDamage.clear();
     // Every screen and element forgets its changes, shown or not: what is
     // hidden now is redrawn as a whole when it is shown again.
     for (const auto& owned : screens) {
@@ -60,8 +60,8 @@ void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
     const Rect area = Intersect(wanted, kCanvasRect);
     if (area.empty()) return;
     if (!dst) {
-        if (canvas.empty()) canvas = Surface(kCanvasWidth, kCanvasHeight);
-        dst = SurfaceAccess::writable(canvas, area);
+        if (frames.canvas.empty()) frames.canvas = Surface(kCanvasWidth, kCanvasHeight);
+        dst = SurfaceAccess::writable(frames.canvas, area);
         if (!dst) return;
     }
     ClipTo(dst, area);
@@ -81,7 +81,7 @@ void Platform::Impl::composite(const Rect& wanted, SDL_Surface* dst) {
     for (size_t i = first; i < order.size(); ++i)
         if (order[i]->visible() && !order[i]->closed()) compositeScreen(*order[i], dst, area);
     SDL_SetClipRect(dst, nullptr);
-    SurfaceAccess::forgetDamage(canvas);
+    SurfaceAccess::forgetDamage(frames.canvas);
 }
 
 void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& area) {
@@ -96,12 +96,12 @@ void Platform::Impl::compositeScreen(Screen& s, SDL_Surface* dst, const Rect& ar
                              {frame.x, frame.y, 1, frame.h},
                              {frame.right() - 1, frame.y, 1, frame.h}};
         SDL_FillRects(dst, edges, 4, Pack(kBorderColour));
-        if (!captionFontTried) {
-            captionFont = Font::open("Arial", 9, true);
-            captionFontTried = true;
+        if (!frames.captionFontTried) {
+            frames.captionFont = Font::open("Arial", 9, true);
+            frames.captionFontTried = true;
         }
-        const int th = captionFont.textHeight(s.caption());
-        detail::DrawText(dst, captionFont, s.bounds().x + 6,
+        const int th = frames.captionFont.textHeight(s.caption());
+        detail::DrawText(dst, frames.captionFont, s.bounds().x + 6,
                          s.bounds().y - Screen::kTitleBarHeight + (Screen::kTitleBarHeight - th) / 2 - 1, s.caption(),
                          kTitleTextColour);
     }
@@ -160,16 +160,16 @@ void Platform::Impl::present() {
     // screen and element is known clean without walking them. The window
     // still gets its turn, for a new size or an uncovered window.
     Damage frame;
-    if (Damage::generation() != collectedGeneration) {
+    if (Damage::generation() != frames.collectedGeneration) {
         frame = collectDamage();
-        collectedGeneration = Damage::generation();
+        frames.collectedGeneration = Damage::generation();
     }
-    const long long area = window->present(std::move(frame), canvas, [this](const Rect& r, SDL_Surface* dst) {
+    const long long area = window->present(std::move(frame), frames.canvas, [this](const Rect& r, SDL_Surface* dst) {
         composite(r, dst);
     });
     if (area < 0) return;
-    ++presents;
-    lastFrameArea = area;
+    ++frames.presents;
+    frames.lastFrameArea = area;
 }
 
 void Platform::refresh() { impl_->present(); }

@@ -58,9 +58,9 @@ void Platform::Impl::handleMove(double x, double y) {
 void Platform::Impl::handleDown(int button, int shift, double x, double y) {
     const Target t = hitTest(x, y);
     if (!t.screen) return;
-    captureScreen = t.screen;
-    captureElement = t.element;
-    captureButton = button;
+    capture.screen = t.screen;
+    capture.element = t.element;
+    capture.button = button;
     if (t.element && t.element->on.mouseDown) {
         const auto guard = Hold(depth);
         auto handler = t.element->on.mouseDown;
@@ -73,17 +73,17 @@ void Platform::Impl::handleDown(int button, int shift, double x, double y) {
 void Platform::Impl::handleUp(int button, int shift, double x, double y) {
     Target t;
     bool captured = false;
-    if (captureScreen && captureButton == button && isLive(captureScreen)) {
-        t = {captureScreen, captureElement};
+    if (capture.screen && capture.button == button && isLive(capture.screen)) {
+        t = {capture.screen, capture.element};
         captured = true;
     } else {
         t = hitTest(x, y);  // no press seen: the release goes where it happens, without a click
     }
     // Released before any handler runs, so that nested loops see a fresh state.
-    if (captureButton == button) {
-        captureScreen = nullptr;
-        captureElement = nullptr;
-        captureButton = 0;
+    if (capture.button == button) {
+        capture.screen = nullptr;
+        capture.element = nullptr;
+        capture.button = 0;
     }
     if (!t.screen) return;
     const auto guard = Hold(depth);

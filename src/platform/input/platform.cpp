@@ -32,40 +32,40 @@ Platform::Platform(const PlatformOptions& options) : impl_(std::make_unique<Impl
     // Leftovers of an earlier platform in this process are not ours.
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    m.injectEventType = SDL_RegisterEvents(1);
+    m.injection.eventType = SDL_RegisterEvents(1);
 
     m.window = std::make_unique<Window>(options.title, headless);
     m.pointer = std::make_unique<Pointer>(headless);
 
-    m.clock = options.clock;
-    if (!m.clock) {
-        m.ownClock = std::make_unique<RealClock>();
-        m.clock = m.ownClock.get();
+    m.services.clock = options.clock;
+    if (!m.services.clock) {
+        m.services.ownClock = std::make_unique<RealClock>();
+        m.services.clock = m.services.ownClock.get();
     }
-    m.messageBox = options.messageBox;
-    if (!m.messageBox) {
-        m.ownMessageBox = std::make_unique<SdlMessageBox>(headless);
-        m.ownMessageBox->setWindow(headless ? nullptr : m.window->handle());
-        m.messageBox = m.ownMessageBox.get();
+    m.services.messageBox = options.messageBox;
+    if (!m.services.messageBox) {
+        m.services.ownMessageBox = std::make_unique<SdlMessageBox>(headless);
+        m.services.ownMessageBox->setWindow(headless ? nullptr : m.window->handle());
+        m.services.messageBox = m.services.ownMessageBox.get();
     }
-    m.audio = options.audio;
-    if (!m.audio) {
-        m.ownAudio = std::make_unique<SdlAudioPlayer>();
-        m.audio = m.ownAudio.get();
+    m.services.audio = options.audio;
+    if (!m.services.audio) {
+        m.services.ownAudio = std::make_unique<SdlAudioPlayer>();
+        m.services.audio = m.services.ownAudio.get();
     }
 }
 
 Platform::~Platform() {
     Impl& m = *impl_;
-    m.ownAudio.reset();  // closes the audio device while SDL is still up
+    m.services.ownAudio.reset();  // closes the audio device while SDL is still up
     m.pointer.reset();
     m.window.reset();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
-Clock& Platform::clock() { return *impl_->clock; }
-MessageBox& Platform::messageBox() { return *impl_->messageBox; }
-AudioPlayer& Platform::audio() { return *impl_->audio; }
+Clock& Platform::clock() { return *impl_->services.clock; }
+MessageBox& Platform::messageBox() { return *impl_->services.messageBox; }
+AudioPlayer& Platform::audio() { return *impl_->services.audio; }
 Window& Platform::window() { return *impl_->window; }
 Pointer& Platform::pointer() { return *impl_->pointer; }
 
@@ -85,25 +85,25 @@ void Platform::showScreen(Screen& s) {
     if (it == order.end()) return;  // not one of ours
     std::rotate(it, it + 1, order.end());
     s.visible_ = true;
-    impl_->layoutDamage.add(s.frameBounds());
+    impl_->frames.layoutDamage.add(s.frameBounds());
     impl_->window->show();
 }
 
 void Platform::hideScreen(Screen& s) {
     if (!s.visible_) return;
     s.visible_ = false;
-    impl_->layoutDamage.add(s.frameBounds());
+    impl_->frames.layoutDamage.add(s.frameBounds());
 }
 
 void Platform::closeScreen(Screen& s) {
     if (s.closed_) return;
-    if (s.visible_) impl_->layoutDamage.add(s.frameBounds());
+    if (s.visible_) impl_->frames.layoutDamage.add(s.frameBounds());
     s.closed_ = true;
     s.visible_ = false;
     std::erase(impl_->modal, &s);
-    if (impl_->captureScreen == &s) {
-        impl_->captureScreen = nullptr;
-        impl_->captureElement = nullptr;
+    if (impl_->capture.screen == &s) {
+        impl_->capture.screen = nullptr;
+        impl_->capture.element = nullptr;
     }
 }
 

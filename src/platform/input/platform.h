@@ -80,7 +80,7 @@ public:
 
 private:
     friend class testing::Driver;
-    struct Impl;
+    class Impl;
     std::unique_ptr<Impl> impl_;
 };
 

@@ -16,7 +16,11 @@
 
 namespace sd::platform {
 
-struct Platform::Impl {
+// The state is open to the room's source files; what the platform does with
+// it (composing frames, dispatching events, deadlines) only the platform and
+// its test driver call.
+class Platform::Impl {
+public:
     explicit Impl(Platform& owner) : self(owner) {}
 
     Platform& self;
@@ -25,30 +29,37 @@ struct Platform::Impl {
     std::unique_ptr<Window> window;
     std::unique_ptr<Pointer> pointer;
 
-    std::unique_ptr<RealClock> ownClock;
-    std::unique_ptr<SdlMessageBox> ownMessageBox;
-    std::unique_ptr<SdlAudioPlayer> ownAudio;
-    Clock* clock = nullptr;
-    MessageBox* messageBox = nullptr;
-    AudioPlayer* audio = nullptr;
+    // The services in use: the caller's, or the platform's own (owned here).
+    struct Services {
+        std::unique_ptr<RealClock> ownClock;
+        std::unique_ptr<SdlMessageBox> ownMessageBox;
+        std::unique_ptr<SdlAudioPlayer> ownAudio;
+        Clock* clock = nullptr;
+        MessageBox* messageBox = nullptr;
+        AudioPlayer* audio = nullptr;
+    };
+    Services services;
 
     // Screens in creation order (ownership) and in stacking order (bottom first).
     std::vector<std::unique_ptr<Screen>> screens;
     std::vector<Screen*> order;
     std::vector<Screen*> modal;  // innermost modal screen last
 
-    // The canvas always holds the last frame composited; a frame recomposes
-    // only what changed since, and sends only that to the window.
-    // Made on first use: a window of exactly the canvas's size is composed
-    // straight into its own pixels and never needs it (1.9 MB less).
-    Surface canvas;
-    Damage layoutDamage;  // screens shown, hidden, closed or raised (canvas coordinates)
-    uint64_t presents = 0;
-    long long lastFrameArea = 0;
-    // Damage::generation() when the screens were last looked through.
-    uint64_t collectedGeneration = ~uint64_t{0};
-    Font captionFont;
-    bool captionFontTried = false;
+    struct Frames {
+        // The canvas always holds the last frame composited; a frame recomposes
+        // only what changed since, and sends only that to the window.
+        // Made on first use: a window of exactly the canvas's size is composed
+        // straight into its own pixels and never needs it (1.9 MB less).
+        Surface canvas;
+        Damage layoutDamage;  // screens shown, hidden, closed or raised (canvas coordinates)
+        uint64_t presents = 0;
+        long long lastFrameArea = 0;
+        // Damage::generation() when the screens were last looked through.
+        uint64_t collectedGeneration = ~uint64_t{0};
+        Font captionFont;
+        bool captionFontTried = false;
+    };
+    Frames frames;
 
     // How many handlers (and modal loops) are running; closed screens are
     // freed only when this is 0, so no handler ever runs on a freed screen.
@@ -56,9 +67,12 @@ struct Platform::Impl {
     bool quit = false;
 
     // The element (or screen background, element null) that got the button press.
-    Screen* captureScreen = nullptr;
-    Element* captureElement = nullptr;
-    int captureButton = 0;
+    struct Capture {
+        Screen* screen = nullptr;
+        Element* element = nullptr;
+        int button = 0;
+    };
+    Capture capture;
 
     // Synthetic input: the SDL user event only says "take the next one".
     enum class InjectKind { Move, Down, Up, Close };
@@ -67,8 +81,23 @@ struct Platform::Impl {
         double x, y;
         int button;
     };
-    uint32_t injectEventType = 0;
-    std::deque<Injected> injected;
+    struct Injection {
+        uint32_t eventType = 0;
+        std::deque<Injected> queue;
+    };
+    Injection injection;
+
+    // The tests' hook for a wait that finds nothing queued.
+    struct Idle {
+        std::function<void()> hook;
+        bool inHook = false;
+        uint64_t virtualMs = 0;
+    };
+    Idle idle;
+
+private:
+    friend class Platform;
+    friend class testing::Driver;
 
     // The earliest deadline of a screen still open, if any.
     std::optional<double> nextDeadline() const;
@@ -76,10 +105,6 @@ struct Platform::Impl {
     void runDueDeadlines();
     // The wait's timeout shortened to the next deadline.
     int timeoutUntilDeadline(int timeoutMs) const;
-
-    std::function<void()> idleHook;
-    bool inIdleHook = false;
-    uint64_t idleVirtualMs = 0;
 
     // --- compositing and presenting (frame.cpp) ---
     // Takes every change noted since the last frame, on the screens shown.

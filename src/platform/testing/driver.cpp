@@ -11,7 +11,7 @@ constexpr Rect kCanvasRect{0, 0, kCanvasWidth, kCanvasHeight};
 Surface Driver::snapshot() {
     Platform::Impl& m = *platform_.impl_;
     m.composite(kCanvasRect);
-    return m.canvas.clone();
+    return m.frames.canvas.clone();
 }
 
 Surface Driver::windowPixels() { return platform_.impl_->window->pixels(); }
@@ -50,8 +50,8 @@ void Driver::injectKeyDown(Key key, bool alt, bool repeat) {
     SDL_PushEvent(&ev);
 }
 
-void Driver::setIdleHook(std::function<void()> hook) { platform_.impl_->idleHook = std::move(hook); }
-uint64_t Driver::presentCount() const { return platform_.impl_->presents; }
-long long Driver::lastFrameArea() const { return platform_.impl_->lastFrameArea; }
+void Driver::setIdleHook(std::function<void()> hook) { platform_.impl_->idle.hook = std::move(hook); }
+uint64_t Driver::presentCount() const { return platform_.impl_->frames.presents; }
+long long Driver::lastFrameArea() const { return platform_.impl_->frames.lastFrameArea; }
 
 }  // namespace sd::platform::testing
