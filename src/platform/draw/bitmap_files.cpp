@@ -27,7 +27,7 @@ Surface ReadPlainRows(FILE* f, const detail::PlainBmp& bmp, const std::string& p
         if (error) *error = "Cannot load " + path + ": " + why;
         return Surface();
     };
-    SDL_Surface* raw = SDL_CreateRGBSurfaceWithFormat(0, bmp.width, bmp.height, 32, detail::kPixelFormat);
+    SDL_Surface* raw = detail::NewSurface(bmp.width, bmp.height);
     if (!raw) return fail(SDL_GetError());
     Surface picture = SurfaceAccess::adopt(raw);
     if (std::fseek(f, static_cast<long>(bmp.rowsAt), SEEK_SET) != 0) return fail("cannot reach its pixels");

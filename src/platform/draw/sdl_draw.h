@@ -13,6 +13,13 @@ namespace sd::platform::detail {
 // The pixel format of every surface: 32-bit, 0x00RRGGBB.
 constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_RGB888;
 
+// A new surface of kPixelFormat, for a caller that writes all its pixels at
+// once (a fill, a copy, a decoded picture); null when w or h < 1 or memory
+// runs out. Free it with FreeSurface.
+SDL_Surface* NewSurface(int width, int height);
+// Frees a surface of NewSurface or of SDL's own making.
+void FreeSurface(SDL_Surface* s);
+
 // Row y of s's pixels (a surface of kPixelFormat).
 inline uint32_t* Row(SDL_Surface* s, int y) {
     return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch);

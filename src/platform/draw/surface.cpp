@@ -13,14 +13,11 @@ using detail::Row;
 
 namespace {
 
-SDL_Surface* CreateRaw(int width, int height) {
-    if (width < 1 || height < 1) return nullptr;
-    return SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kPixelFormat);
-}
+SDL_Surface* CreateRaw(int width, int height) { return detail::NewSurface(width, height); }
 
 uint32_t Pack(Color c) { return 0xFF000000u | c.rgb(); }
 
-std::shared_ptr<SDL_Surface> Own(SDL_Surface* s) { return std::shared_ptr<SDL_Surface>(s, SDL_FreeSurface); }
+std::shared_ptr<SDL_Surface> Own(SDL_Surface* s) { return std::shared_ptr<SDL_Surface>(s, detail::FreeSurface); }
 
 SDL_Surface* Copy(const SDL_Surface* from) {
     SDL_Surface* copy = CreateRaw(from->w, from->h);
