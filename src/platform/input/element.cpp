@@ -19,12 +19,18 @@ int ClampPixel(double v) {
     return static_cast<int>(r);
 }
 
+uint64_t g_layoutGeneration = 0;
+
 }  // namespace
+
+uint64_t Element::layoutGeneration() { return g_layoutGeneration; }
+void Element::noteLayoutChange() { ++g_layoutGeneration; }
 
 Element::Element(ElementKind kind, std::string name, int index)
     : kind_(kind), name_(std::move(name)), index_(index) {}
 
 void Element::changed(const Rect& before) {
+    noteLayoutChange();
     if (look_.visible) {
         damage_.add(before);
         damage_.add(bounds());
@@ -69,6 +75,7 @@ void Element::setSize(int width, int height) {
 void Element::setVisible(bool v) {
     if (v == look_.visible) return;
     look_.visible = v;
+    noteLayoutChange();
     damage_.add(bounds());
     ++changes_;
 }

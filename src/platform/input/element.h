@@ -91,6 +91,11 @@ private:
     // platform last looked, in its screen's coordinates (the place it left and
     // the place it took; what is drawn on it is in SurfaceAccess::damage).
     uint64_t changes() const { return changes_; }
+    // Counts the changes of any element's place, size, visibility or stacking
+    // order: the pointer's hit test keeps its list of what lies where until
+    // the count moves.
+    static uint64_t layoutGeneration();
+    static void noteLayoutChange();
     const Damage& damage() const { return damage_; }
     void forgetDamage() { damage_.clear(); }
     // What the frames and the pointer's events need to know of it.

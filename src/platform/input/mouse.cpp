@@ -11,11 +11,8 @@ Platform::Impl::Target Platform::Impl::hitTest(double x, double y) const {
     auto test = [&](Screen* s) -> Target {
         if (!s->visible() || s->closed() || !inside(x, y, s->bounds())) return {};
         const Rect screen = s->bounds();
-        const auto& els = s->elements();
-        for (auto it = els.rbegin(); it != els.rend(); ++it) {
-            Element* e = it->get();
-            if (e->look().visible && inside(x, y, e->bounds().moved(screen.x, screen.y)))
-                return {s, e};
+        for (const Screen::Hit& h : s->hits()) {
+            if (inside(x, y, h.bounds.moved(screen.x, screen.y))) return {s, h.element};
         }
         return {s, nullptr};
     };

@@ -12,12 +12,14 @@ Screen::Screen(std::string name, int width, int height)
 
 Element& Screen::addPanel(const std::string& name, int index) {
     elements_.push_back(std::make_unique<Element>(ElementKind::Panel, name, index));
+    Element::noteLayoutChange();
     ++changes_;
     return *elements_.back();
 }
 
 Element& Screen::addLabel(const std::string& name, int index) {
     elements_.push_back(std::make_unique<Element>(ElementKind::Label, name, index));
+    Element::noteLayoutChange();
     ++changes_;
     return *elements_.back();
 }
@@ -32,8 +34,20 @@ void Screen::bringToFront(Element& e) {
     auto it = std::find_if(elements_.begin(), elements_.end(), [&](const auto& p) { return p.get() == &e; });
     if (it == elements_.end() || it + 1 == elements_.end()) return;
     std::rotate(it, it + 1, elements_.end());
+    Element::noteLayoutChange();
     if (e.look().visible) damage_.add(e.bounds().moved(left_, top_));
     ++changes_;
+}
+
+const std::vector<Screen::Hit>& Screen::hits() const {
+    if (hitsGeneration_ != Element::layoutGeneration()) {
+        hits_.clear();
+        for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
+            if ((*it)->look().visible) hits_.push_back({(*it)->bounds(), it->get()});
+        }
+        hitsGeneration_ = Element::layoutGeneration();
+    }
+    return hits_;
 }
 
 Rect Screen::frameBounds() const {

@@ -80,6 +80,13 @@ private:
     uint64_t changes() const { return changes_; }
     const Damage& damage() const { return damage_; }
     void forgetDamage() { damage_.clear(); }
+    // The visible elements, topmost first, with their places: what the
+    // pointer's hit test walks (kept until an element moves, shows or hides).
+    struct Hit {
+        Rect bounds;
+        Element* element;
+    };
+    const std::vector<Hit>& hits() const;
 
     std::string name_;
     std::vector<std::unique_ptr<Element>> elements_;
@@ -91,6 +98,8 @@ private:
     uint64_t changes_ = 0;
     Damage damage_;
     std::optional<double> deadline_;
+    mutable std::vector<Hit> hits_;
+    mutable uint64_t hitsGeneration_ = ~uint64_t{0};
 };
 
 }  // namespace sd::platform
