@@ -110,14 +110,14 @@ void Platform::Impl::dispatch(const SDL_Event& ev) {
     }
     if (ev.type == injection.eventType && injection.eventType != 0) {
         if (injection.queue.empty()) return;
-        const Injected in = injection.queue.front();
+        const Injection::Event in = injection.queue.front();
         injection.queue.pop_front();
         idle.virtualMs = 0;
         switch (in.kind) {
-            case InjectKind::Move: handleMove(in.x, in.y); break;
-            case InjectKind::Down: handleDown(in.button, 0, in.x, in.y); break;
-            case InjectKind::Up: handleUp(in.button, 0, in.x, in.y); break;
-            case InjectKind::Close: self.requestQuit(); break;
+            case Injection::Kind::Move: handleMove(in.x, in.y); break;
+            case Injection::Kind::Down: handleDown(in.button, 0, in.x, in.y); break;
+            case Injection::Kind::Up: handleUp(in.button, 0, in.x, in.y); break;
+            case Injection::Kind::Close: self.requestQuit(); break;
         }
     }
 }
@@ -172,7 +172,7 @@ void Platform::Impl::handleKey(const SDL_KeyboardEvent& key) {
     handler(k);
 }
 
-void Platform::Impl::pushInjected(const Injected& in) {
+void Platform::Impl::pushInjected(const Injection::Event& in) {
     injection.queue.push_back(in);
     SDL_Event ev{};
     ev.type = injection.eventType;
@@ -244,8 +244,8 @@ void Platform::discardPendingClicks() {
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP);
     // Synthetic ones too; their wake-up events then find nothing left to do.
-    std::erase_if(m.injection.queue, [](const Impl::Injected& in) {
-        return in.kind == Impl::InjectKind::Down || in.kind == Impl::InjectKind::Up;
+    std::erase_if(m.injection.queue, [](const Impl::Injection::Event& in) {
+        return in.kind == Impl::Injection::Kind::Down || in.kind == Impl::Injection::Kind::Up;
     });
 }
 

@@ -75,15 +75,15 @@ public:
     Capture capture;
 
     // Synthetic input: the SDL user event only says "take the next one".
-    enum class InjectKind { Move, Down, Up, Close };
-    struct Injected {
-        InjectKind kind;
-        double x, y;
-        int button;
-    };
     struct Injection {
+        enum class Kind { Move, Down, Up, Close };
+        struct Event {
+            Kind kind;
+            double x, y;
+            int button;
+        };
         uint32_t eventType = 0;
-        std::deque<Injected> queue;
+        std::deque<Event> queue;
     };
     Injection injection;
 
@@ -131,7 +131,7 @@ private:
     void handleText(const char* text);
     // The screen keys and typed text go to; null when none.
     Screen* keyScreen();
-    void pushInjected(const Injected& in);
+    void pushInjected(const Injection::Event& in);
     void freeClosedScreens();
     bool isLive(const Screen* s) const;
 };

@@ -17,19 +17,19 @@ Surface Driver::snapshot() {
 Surface Driver::windowPixels() { return platform_.impl_->window->pixels(); }
 
 void Driver::injectMouseMove(double x, double y) {
-    platform_.impl_->pushInjected({Platform::Impl::InjectKind::Move, x, y, 0});
+    platform_.impl_->pushInjected({Platform::Impl::Injection::Kind::Move, x, y, 0});
 }
 void Driver::injectMouseDown(double x, double y, int button) {
-    platform_.impl_->pushInjected({Platform::Impl::InjectKind::Down, x, y, button});
+    platform_.impl_->pushInjected({Platform::Impl::Injection::Kind::Down, x, y, button});
 }
 void Driver::injectMouseUp(double x, double y, int button) {
-    platform_.impl_->pushInjected({Platform::Impl::InjectKind::Up, x, y, button});
+    platform_.impl_->pushInjected({Platform::Impl::Injection::Kind::Up, x, y, button});
 }
 void Driver::injectClick(double x, double y, int button) {
     injectMouseDown(x, y, button);
     injectMouseUp(x, y, button);
 }
-void Driver::injectCloseRequest() { platform_.impl_->pushInjected({Platform::Impl::InjectKind::Close, 0, 0, 0}); }
+void Driver::injectCloseRequest() { platform_.impl_->pushInjected({Platform::Impl::Injection::Kind::Close, 0, 0, 0}); }
 
 void Driver::injectKeyDown(Key key, bool alt, bool repeat) {
     // A real key event, so that it is taken apart as the window system's are.
