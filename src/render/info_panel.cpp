@@ -40,9 +40,17 @@ void InfoPanel::WriteValue(const GameGraphics& gfx, platform::Element& panel, in
 void InfoPanel::ShowCellInfo(const Context& ctx, const GameGraphics& gfx, int16_t x, int16_t y,
                              platform::Element& panel, platform::Element& portrait) {
     if (shown_ && x == shownX_ && y == shownY_) return;
+    const int16_t n = ctx.World.CellMap(x, y);
+    // From empty space to empty space the panel would be drawn again exactly
+    // as it is ("Weltall", no portrait): the pointer crossing open space
+    // redraws and sends nothing.
+    if (shown_ && n == 0 && shownThing_ == 0) {
+        shownX_ = x;
+        shownY_ = y;
+        return;
+    }
 
     platform::Surface& s = ClearText(panel);
-    const int16_t n = ctx.World.CellMap(x, y);
     if (n != 0) {
         using namespace layout;
         const Thing& t = ctx.World.thing(n);
@@ -63,6 +71,7 @@ void InfoPanel::ShowCellInfo(const Context& ctx, const GameGraphics& gfx, int16_
     shown_ = true;
     shownX_ = x;
     shownY_ = y;
+    shownThing_ = n;
 }
 
 }  // namespace sd

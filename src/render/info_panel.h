@@ -38,6 +38,7 @@ private:
     bool shown_ = false;  // the text area shows the cell below
     int16_t shownX_ = 0;
     int16_t shownY_ = 0;
+    int16_t shownThing_ = 0;  // what lies there (0: empty space)
 };
 
 }  // namespace sd

@@ -112,5 +112,24 @@ TEST_F(InfoPanelTest, PortraitFollowsUnitsAndClearsOnEmptySpace) {
     EXPECT_TRUE(gfx().PicMMC->picture().empty());
 }
 
+TEST_F(InfoPanelTest, CrossingEmptySpaceDrawsNothingUntilAThingComesUnderThePointer) {
+    Show(4, 4);
+    ASSERT_EQ(ctx.World.CellMap(4, 4), 0);
+    int16_t ex = -1;  // a second empty cell
+    for (int16_t x = 0; x < ctx.World.Raster_max_x && ex < 0; ++x)
+        if (x != 4 && ctx.World.CellMap(x, 4) == 0) ex = x;
+    ASSERT_GE(ex, 0);
+    // A mark in the text area that only a redraw would wipe.
+    constexpr Rect r = layout::kInfoText;
+    gfx().PicDisplay1->canvas().setPixel(r.left + 1, r.top + 1, platform::Color{9, 8, 7});
+    Show(ex, 4);
+    EXPECT_EQ(panel().pixel(r.left + 1, r.top + 1), 0x090807u);
+    Show(5, 2);
+    EXPECT_EQ(Line(20, kTagRed, 195), "Blauer Jaeger");
+    Show(4, 4);  // from a thing back to empty space: drawn again
+    EXPECT_EQ(Line(20, kTagRed, 195), "Weltall");
+    EXPECT_TRUE(gfx().PicMMC->picture().empty());
+}
+
 }  // namespace
 }  // namespace sd::test
