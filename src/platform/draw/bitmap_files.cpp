@@ -32,7 +32,8 @@ Surface ReadPlainRows(FILE* f, const detail::PlainBmp& bmp, const std::string& p
     Surface picture = SurfaceAccess::adopt(raw);
     if (std::fseek(f, static_cast<long>(bmp.rowsAt), SEEK_SET) != 0) return fail("cannot reach its pixels");
     std::vector<unsigned char> row(bmp.rowBytes);
-    // The last row needs no padding after it: some writers leave it off.
+    // Each row must bring its pixels: a file cut short since its header was
+    // looked at is refused, not shown half black.
     const size_t needed = static_cast<size_t>(bmp.width) * 3;
     for (int stored = 0; stored < bmp.height; ++stored) {
         const size_t got = std::fread(row.data(), 1, row.size(), f);

@@ -13,14 +13,12 @@ using detail::Row;
 
 namespace {
 
-SDL_Surface* CreateRaw(int width, int height) { return detail::NewSurface(width, height); }
-
 uint32_t Pack(Color c) { return 0xFF000000u | c.rgb(); }
 
 std::shared_ptr<SDL_Surface> Own(SDL_Surface* s) { return std::shared_ptr<SDL_Surface>(s, detail::FreeSurface); }
 
 SDL_Surface* Copy(const SDL_Surface* from) {
-    SDL_Surface* copy = CreateRaw(from->w, from->h);
+    SDL_Surface* copy = detail::NewSurface(from->w, from->h);
     if (copy) {
         for (int y = 0; y < from->h; ++y)
             std::memcpy(Row(copy, y), Row(const_cast<SDL_Surface*>(from), y), static_cast<size_t>(from->w) * 4);
@@ -33,7 +31,7 @@ SDL_Surface* Copy(const SDL_Surface* from) {
 Surface::Surface() = default;
 
 Surface::Surface(int width, int height, Color fill) {
-    if (SDL_Surface* raw = CreateRaw(width, height)) {
+    if (SDL_Surface* raw = detail::NewSurface(width, height)) {
         SDL_FillRect(raw, nullptr, Pack(fill));
         s_ = Own(raw);
     }
@@ -101,7 +99,7 @@ void Surface::setPixel(int x, int y, Color c) {
 
 void Surface::fill(Color c) {
     if (!s_) return;
-    if (s_.use_count() > 1) s_ = Own(CreateRaw(s_->w, s_->h));  // every pixel is new: nothing to copy
+    if (s_.use_count() > 1) s_ = Own(detail::NewSurface(s_->w, s_->h));  // every pixel is new: nothing to copy
     if (SDL_Surface* s = edit(bounds())) SDL_FillRect(s, nullptr, Pack(c));
 }
 
