@@ -3,7 +3,10 @@
 # bare 800 x 600 window with a renderer, waiting in SDL_WaitEvent (built from
 # tools/perf/bare_window.cpp), and against the true floor, the same bare
 # window showing its own window surface with SDL's framebuffer acceleration
-# off, as the game does (a second table). They run under Xvfb, one after the other, and
+# off, as the game does (a second table), and the same window on the game's
+# stack: C++, SDL_ttf with a line of text and one 800 x 600 picture kept (in
+# the second table too: what any program of ours costs before its own work,
+# built from tools/perf/stack_window.cpp). They run under Xvfb, one after the other, and
 # are driven with real X input through XTEST (what xdotool uses) by
 # tools/perf/perf_probe.cpp, which also watches the window's pixels through
 # the X server. Prints min/median/max per row, the ratio of the medians and
@@ -32,11 +35,12 @@ if ((${#need[@]})); then
 fi
 if [ -z "${SD_PERF_NOBUILD:-}" ]; then
     cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 2
-    cmake --build "$BUILD" --target sternenduell sd_assets sd_bare_window sd_perf_probe >/dev/null || exit 2
+    cmake --build "$BUILD" --target sternenduell sd_assets sd_bare_window sd_stack_window sd_perf_probe >/dev/null || exit 2
 fi
 GAME=("$BUILD/out/sternenduell")
 BARE=("$BUILD/tools/sd_bare_window")
 FLOOR=("$BUILD/tools/sd_bare_window" --surface)
+STACK=("$BUILD/tools/sd_stack_window")
 PROBE="$BUILD/tools/sd_perf_probe"
 
 # --- the X server -----------------------------------------------------------
@@ -121,14 +125,16 @@ judge() {
 echo "perf: measuring on $DISPLAY ($RUNS runs per row unless it says otherwise; the game and the bare window take turns)"
 
 # --- start to the first picture ---------------------------------------------
-g=(); b=(); f=()
+g=(); b=(); f=(); s=()
 for _ in $(seq 11); do
     g+=("$(probe start start -- "${GAME[@]}" "${WINDOWED[@]}")")
     b+=("$(probe start start -- "${BARE[@]}")")
     f+=("$(probe start start -- "${FLOOR[@]}")")
+    s+=("$(probe start start -- "${STACK[@]}")")
 done
 judge "Start -> title screen drawn, ms (11 runs)" 1.25
 floor_row "Start -> title screen drawn, ms (11 runs)" 1.3 "${g[@]}"
+floor_row "  the stack window alone" 1.3 "${s[@]}"
 
 # --- CPU while the pointer moves over the board -----------------------------
 g=(); b=(); f=()
@@ -151,15 +157,17 @@ judge "\"Zug beenden\" -> changed pixel, ms (16 clicks)" 1.5
 floor_row "\"Zug beenden\" -> changed pixel, ms (16 clicks)" 1.3 "${g[@]}"
 
 # --- peak memory --------------------------------------------------------------
-gt=(); gg=(); b=(); f=()
+gt=(); gg=(); b=(); f=(); s=()
 for _ in $(seq "$RUNS"); do
     gt+=("$(probe memory memory --clicks 0 -- "${GAME[@]}" "${WINDOWED[@]}")")
     b+=("$(probe memory memory --clicks 0 -- "${BARE[@]}")")
     f+=("$(probe memory memory --clicks 0 -- "${FLOOR[@]}")")
+    s+=("$(probe memory memory --clicks 0 -- "${STACK[@]}")")
     gg+=("$(probe memory memory "${START_GAME[@]}" -- "${GAME[@]}" "${WINDOWED[@]}")")
 done
 floor_row "Peak memory MB, title screen" 1.5 "${gt[@]}"
 floor_row "Peak memory MB, game screen" 1.5 "${gg[@]}"
+floor_row "  the stack window alone" 1.5 "${s[@]}"
 
 bm=$(median "${b[@]}")
 for which in title game; do
