@@ -11,6 +11,8 @@
 
 #include <cstring>
 
+#include "yardstick_loop.h"
+
 int main(int argc, char** argv) {
     const bool surface = argc > 1 && std::strcmp(argv[1], "--surface") == 0;
     if (surface) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -33,22 +35,7 @@ int main(int argc, char** argv) {
         SDL_FillRect(pixels, nullptr, SDL_MapRGB(pixels->format, 20, g, 90));
         SDL_UpdateWindowSurface(window);
     };
-    draw();
-    SDL_Event ev;
-    bool running = true;
-    while (running && SDL_WaitEvent(&ev)) {
-        switch (ev.type) {
-            case SDL_QUIT: running = false; break;
-            case SDL_MOUSEBUTTONDOWN:
-                shade = (shade + 40) % 160;
-                draw();
-                break;
-            case SDL_WINDOWEVENT:
-                if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) draw();
-                break;
-            default: break;
-        }
-    }
+    RunYardstick(shade, draw);
     if (renderer) SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
     SDL_Quit();

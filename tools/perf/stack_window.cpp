@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "yardstick_loop.h"
+
 int main() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0 || TTF_Init() != 0) return 1;
@@ -31,22 +33,7 @@ int main() {
         }
         SDL_UpdateWindowSurface(window);
     };
-    draw();
-    SDL_Event ev;
-    bool running = true;
-    while (running && SDL_WaitEvent(&ev)) {
-        switch (ev.type) {
-            case SDL_QUIT: running = false; break;
-            case SDL_MOUSEBUTTONDOWN:
-                shade = (shade + 40) % 160;
-                draw();
-                break;
-            case SDL_WINDOWEVENT:
-                if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) draw();
-                break;
-            default: break;
-        }
-    }
+    RunYardstick(shade, draw);
     TTF_CloseFont(font);
     SDL_FreeSurface(picture);
     SDL_DestroyWindow(window);
